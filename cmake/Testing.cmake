@@ -1,0 +1,16 @@
+# pfedit_test(name SOURCES... DEPS...) builds one GoogleTest executable and
+# registers its tests with CTest. Tests run from a fresh temporary folder of
+# their own, so they never see each other's files.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+function(pfedit_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    PFEDIT_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+    PFEDIT_SAMPLE_DIR="${PROJECT_SOURCE_DIR}/data/en/param")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+endfunction()
