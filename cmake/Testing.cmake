@@ -7,7 +7,8 @@ include(GoogleTest)
 function(pfedit_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} pfedit_test_support GTest::gtest GTest::gmock
+                        GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     PFEDIT_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"

@@ -1,0 +1,52 @@
+#include "core/desktop.h"
+
+#include "core/messages.h"
+
+namespace pfedit {
+
+namespace {
+
+MessageBox Box(std::string text, Icon icon, int message) {
+  MessageBox box;
+  box.text = std::move(text);
+  box.icon = icon;
+  box.title = GetMessageText(kMessageTitle);
+  box.message = message;
+  return box;
+}
+
+}  // namespace
+
+void ShowError(Desktop& desktop, int message) {
+  desktop.ShowMessage(Box(GetMessageText(message), Icon::Exclamation, message));
+}
+
+void ShowErrorText(Desktop& desktop, const std::string& text) {
+  desktop.ShowMessage(Box(text, Icon::Exclamation, -1));
+}
+
+void ShowInformation(Desktop& desktop, int message) {
+  desktop.ShowMessage(Box(GetMessageText(message), Icon::Information, message));
+}
+
+void ShowInformationText(Desktop& desktop, const std::string& text) {
+  desktop.ShowMessage(Box(text, Icon::Information, -1));
+}
+
+bool AskYesNo(Desktop& desktop, int message) {
+  MessageBox box = Box(GetMessageText(message), Icon::Question, message);
+  box.buttons = Buttons::YesNo;
+  box.default_button = Answer::Yes;
+  return desktop.ShowMessage(box) == Answer::Yes;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += "\r\n";
+    text += lines[i];
+  }
+  return text;
+}
+
+}  // namespace pfedit

@@ -1,0 +1,85 @@
+#include "support/scripted_desktop.h"
+
+#include <gtest/gtest.h>
+
+namespace pfedit::test {
+
+ScriptedDesktop& ScriptedDesktop::ExpectMessage(int message, Answer answer) {
+  script_.push_back({Step::kMessage, message, {}, answer, {}});
+  return *this;
+}
+
+ScriptedDesktop& ScriptedDesktop::ExpectText(const std::string& text, Answer answer) {
+  script_.push_back({Step::kText, -1, text, answer, {}});
+  return *this;
+}
+
+ScriptedDesktop& ScriptedDesktop::ExpectFileDialog(const std::string& path) {
+  script_.push_back({Step::kFile, -1, path, Answer::Ok, {}});
+  return *this;
+}
+
+ScriptedDesktop& ScriptedDesktop::ExpectDialog(const std::string& form,
+                                               std::function<void(DialogLogic&)> action) {
+  script_.push_back({Step::kDialog, -1, form, Answer::Ok, std::move(action)});
+  return *this;
+}
+
+ScriptedDesktop::~ScriptedDesktop() {
+  EXPECT_TRUE(script_.empty()) << script_.size() << " scripted step(s) were never reached";
+  EXPECT_EQ(wait_cursor_depth, 0) << "wait cursor left on";
+}
+
+ScriptedDesktop::Step ScriptedDesktop::Next(const char* what) {
+  if (script_.empty()) {
+    ADD_FAILURE() << "unexpected " << what;
+    return {Step::kMessage, -1, {}, Answer::Cancel, {}};
+  }
+  Step step = std::move(script_.front());
+  script_.pop_front();
+  return step;
+}
+
+Answer ScriptedDesktop::ShowMessage(const MessageBox& box) {
+  boxes.push_back(box);
+  const Step step = Next(("message box: " + box.text).c_str());
+  if (step.kind == Step::kMessage) {
+    if (step.message != -1) {
+      EXPECT_EQ(box.message, step.message) << "box text: " << box.text;
+    }
+  } else if (step.kind == Step::kText) {
+    EXPECT_EQ(box.text, step.text);
+  } else {
+    ADD_FAILURE() << "expected another step, got the box: " << box.text;
+  }
+  return step.answer;
+}
+
+void ScriptedDesktop::SetWaitCursor(bool on) {
+  wait_cursor_depth += on ? 1 : -1;
+  if (wait_cursor_depth > max_wait_cursor_depth) max_wait_cursor_depth = wait_cursor_depth;
+}
+
+std::string ScriptedDesktop::ChooseFile(const FileDialogRequest& request) {
+  file_dialogs.push_back(request);
+  const Step step = Next(("file dialog: " + request.title).c_str());
+  EXPECT_EQ(step.kind, Step::kFile) << "unexpected file dialog " << request.title;
+  return step.kind == Step::kFile ? step.text : std::string();
+}
+
+bool ScriptedDesktop::OpenHelp(const std::string& path) {
+  help_opened.push_back(path);
+  return help_opens;
+}
+
+void ScriptedDesktop::RunModal(DialogLogic& dialog) {
+  const Step step = Next((std::string("dialog ") + dialog.FormName()).c_str());
+  if (step.kind != Step::kDialog) {
+    ADD_FAILURE() << "unexpected dialog " << dialog.FormName();
+    return;
+  }
+  EXPECT_EQ(step.text, dialog.FormName());
+  if (step.action) step.action(dialog);
+}
+
+}  // namespace pfedit::test

@@ -1,0 +1,56 @@
+#include "support/temp_folder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace pfedit::test {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder() {
+  std::random_device random;
+  const fs::path base = fs::temp_directory_path();
+  for (;;) {
+    fs::path candidate = base / ("pfedit-test-" + std::to_string(random()));
+    std::error_code error;
+    if (fs::create_directory(candidate, error)) {
+      path_ = candidate.string();
+      return;
+    }
+  }
+}
+
+TempFolder::~TempFolder() {
+  std::error_code error;
+  // Read-only entries made by a test must not stop the clean-up.
+  for (auto it = fs::recursive_directory_iterator(path_, error);
+       it != fs::recursive_directory_iterator(); it.increment(error)) {
+    fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
+  }
+  fs::remove_all(path_, error);
+}
+
+std::string TempFolder::File(std::string_view name) const {
+  return (fs::path(path_) / fs::path(std::string(name))).string();
+}
+
+std::string TempFolder::Write(std::string_view name, std::string_view bytes) const {
+  const std::string file = File(name);
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return file;
+}
+
+std::string TempFolder::Read(std::string_view name) const {
+  std::ifstream in(File(name), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool TempFolder::Has(std::string_view name) const {
+  std::error_code error;
+  return fs::exists(File(name), error);
+}
+
+}  // namespace pfedit::test
