@@ -1,0 +1,22 @@
+#pragma once
+
+// The commands of pfedit-cli. Each takes the arguments after its name and
+// returns the process exit status: 0 success, 1 a file could not be read,
+// 2 a usage error.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace pfedit::cli {
+
+using Args = std::vector<std::string>;
+
+int RunMessages(const Args& args, std::ostream& out, std::ostream& err);
+int RunList(const Args& args, std::ostream& out, std::ostream& err);
+int RunShow(const Args& args, std::ostream& out, std::ostream& err);
+
+// Writes a one-line usage error and returns 2.
+int UsageError(std::ostream& err, const std::string& text);
+
+}  // namespace pfedit::cli

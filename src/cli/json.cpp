@@ -1,0 +1,30 @@
+#include "cli/json.h"
+
+#include <cstdio>
+
+namespace pfedit::cli {
+
+std::string JsonString(std::string_view bytes) {
+  std::string out = "\"";
+  for (const char c : bytes) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+          out += escaped;
+        } else {
+          out += c;
+        }
+    }
+  }
+  out += '"';
+  return out;
+}
+
+}  // namespace pfedit::cli

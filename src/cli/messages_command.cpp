@@ -1,0 +1,17 @@
+#include "cli/commands.h"
+#include "core/messages.h"
+
+namespace pfedit::cli {
+
+int UsageError(std::ostream& err, const std::string& text) {
+  err << "pfedit-cli: " << text << " (see pfedit-cli --help)\n";
+  return 2;
+}
+
+int RunMessages(const Args& args, std::ostream& out, std::ostream& err) {
+  if (!args.empty()) return UsageError(err, "messages takes no arguments");
+  for (const auto& [number, text] : AllMessages()) out << number << '\t' << text << '\n';
+  return 0;
+}
+
+}  // namespace pfedit::cli
