@@ -41,7 +41,4 @@ std::string ProgramFolder();
 // The program's own file name without its extension.
 std::string ProgramStem();
 
-// Opens a file with the desktop's default handler. False when none could.
-bool OpenWithDefaultHandler(const std::string& path);
-
 }  // namespace pfedit::platform
