@@ -1,6 +1,6 @@
 # pfedit_test(name SOURCES... DEPS...) builds one GoogleTest executable and
-# registers its tests with CTest. Tests run from a fresh temporary folder of
-# their own, so they never see each other's files.
+# registers its tests with CTest. Tests that need files make their own
+# temporary folders (tests/support/temp_folder.h).
 find_package(GTest REQUIRED)
 include(GoogleTest)
 

@@ -14,7 +14,7 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct MessageBox {
-  std::string text;   // bytes in the ANSI code page; lines joined by CR LF
+  std::string text;  // bytes in the ANSI code page; lines joined by CR LF
   Icon icon = Icon::Exclamation;
   Buttons buttons = Buttons::Ok;
   Answer default_button = Answer::Ok;
@@ -27,7 +27,7 @@ struct FileDialogRequest {
   std::string filter;             // "Description|*.ext", as in the message table
   std::string default_extension;  // without the point
   std::string initial_folder;
-  bool save = false;              // save dialog: overwrite prompt, path must exist
+  bool save = false;  // save dialog: overwrite prompt, path must exist
 };
 
 // A modal dialog's logic object. The desktop shows the view that belongs to

@@ -9,7 +9,9 @@ namespace {
 
 // Windows takes both marks as separators; elsewhere a backslash is taken as
 // one too, so that paths written the Windows way still work.
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
 
 std::size_t LastSeparator(std::string_view path) {
   for (std::size_t i = path.size(); i > 0; --i) {

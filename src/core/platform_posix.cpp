@@ -67,8 +67,7 @@ char DecimalSeparatorOfLocale(const std::string& name) {
   if (locale == static_cast<locale_t>(nullptr)) return '\0';
   const char* radix = ::nl_langinfo_l(RADIXCHAR, locale);
   // A separator of more than one byte cannot be typed into a one-byte text.
-  const char separator =
-      (radix != nullptr && std::strlen(radix) == 1) ? radix[0] : '\0';
+  const char separator = (radix != nullptr && std::strlen(radix) == 1) ? radix[0] : '\0';
   ::freelocale(locale);
   return separator;
 }
@@ -151,7 +150,9 @@ bool ReplaceFile(const std::string& from, const std::string& to) {
   return true;
 }
 
-bool RemoveFile(const std::string& path) { return ::unlink(NativePath(path).c_str()) == 0; }
+bool RemoveFile(const std::string& path) {
+  return ::unlink(NativePath(path).c_str()) == 0;
+}
 
 std::string ProgramFolder() {
   const std::string exe = ExecutablePath();

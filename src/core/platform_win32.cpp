@@ -62,7 +62,9 @@ std::wstring ExecutablePath() {
 
 }  // namespace
 
-char DecimalSeparatorOfLocale(const std::string&) { return LocaleDecimalSeparator(); }
+char DecimalSeparatorOfLocale(const std::string&) {
+  return LocaleDecimalSeparator();
+}
 
 char LocaleDecimalSeparator() {
   char buffer[8] = {};
@@ -72,7 +74,9 @@ char LocaleDecimalSeparator() {
   return buffer[1] == '\0' ? buffer[0] : '\0';
 }
 
-std::string NativePath(std::string_view path) { return std::string(path); }
+std::string NativePath(std::string_view path) {
+  return std::string(path);
+}
 
 int FileAttributes(const std::string& path) {
   if (path.empty()) return -1;
@@ -120,7 +124,9 @@ bool ReplaceFile(const std::string& from, const std::string& to) {
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool RemoveFile(const std::string& path) { return DeleteFileW(Widen(path).c_str()) != 0; }
+bool RemoveFile(const std::string& path) {
+  return DeleteFileW(Widen(path).c_str()) != 0;
+}
 
 std::string ProgramFolder() {
   const std::wstring exe = ExecutablePath();

@@ -21,7 +21,9 @@ auto Fields(const ParameterRecord& p) {
 
 }  // namespace
 
-bool operator==(const ModelRecord& a, const ModelRecord& b) { return Fields(a) == Fields(b); }
+bool operator==(const ModelRecord& a, const ModelRecord& b) {
+  return Fields(a) == Fields(b);
+}
 
 bool operator==(const ParameterRecord& a, const ParameterRecord& b) {
   return Fields(a) == Fields(b);

@@ -11,8 +11,12 @@ namespace pfedit {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Splits an optional sign off the front; true for a minus.
 bool TakeSign(std::string_view& text) {
@@ -83,8 +87,8 @@ std::string NormalizeDecimal(std::string_view text) {
 void FilterNumericKey(int16_t& key, bool allow_decimal, char decimal_separator) {
   const bool digit = key >= '0' && key <= '9';
   const bool control = key == 8 || key == 9 || key == 10 || key == 13;
-  const bool separator =
-      allow_decimal && decimal_separator != '\0' && key == static_cast<unsigned char>(decimal_separator);
+  const bool separator = allow_decimal && decimal_separator != '\0' &&
+                         key == static_cast<unsigned char>(decimal_separator);
   if (!(digit || control || separator)) key = 0;
 }
 

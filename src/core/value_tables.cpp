@@ -17,7 +17,9 @@ double CapacityValue(std::string_view text) {
   return value;
 }
 
-bool IsSmallCapacity(std::string_view text) { return CapacityValue(text) <= kCapacityBoundaryKw; }
+bool IsSmallCapacity(std::string_view text) {
+  return CapacityValue(text) <= kCapacityBoundaryKw;
+}
 
 int16_t CapacityClassOf(const TextList& capacities) {
   if (capacities.empty()) return kClassSmall;

@@ -35,8 +35,12 @@ constexpr std::array<int16_t, kAttributeCount> kAttributeCodes{0, 1, 16, 32};
 int AttributeIndexOf(int code);
 
 // 9999 is meaningful for special codes 1 and 3, 8888 for 2 and 3.
-constexpr bool Allows9999(int special_code) { return special_code == 1 || special_code == 3; }
-constexpr bool Allows8888(int special_code) { return special_code == 2 || special_code == 3; }
+constexpr bool Allows9999(int special_code) {
+  return special_code == 1 || special_code == 3;
+}
+constexpr bool Allows8888(int special_code) {
+  return special_code == 2 || special_code == 3;
+}
 
 // Capacities above this many kW are large; this value itself is small.
 constexpr double kCapacityBoundaryKw = 55.0;

@@ -34,13 +34,13 @@ class ScriptedDesktop : public Desktop {
   bool OpenHelp(const std::string& path) override;
   void RunModal(DialogLogic& dialog) override;
 
-  std::vector<MessageBox> boxes;                 // every box shown, in order
-  std::vector<FileDialogRequest> file_dialogs;   // every file dialog shown
-  std::vector<std::string> help_opened;          // every help path opened
+  std::vector<MessageBox> boxes;                // every box shown, in order
+  std::vector<FileDialogRequest> file_dialogs;  // every file dialog shown
+  std::vector<std::string> help_opened;         // every help path opened
   std::string clipboard;
   int wait_cursor_depth = 0;
   int max_wait_cursor_depth = 0;
-  bool help_opens = true;                        // what OpenHelp reports
+  bool help_opens = true;  // what OpenHelp reports
 
  private:
   struct Step {

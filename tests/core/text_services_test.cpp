@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "core/text_services.h"
+#include "core/value_tables.h"
+
+namespace pfedit {
+namespace {
+
+struct NumericCase {
+  const char* text;
+  char separator;
+  bool numeric;
+};
+
+TEST(IsNumericValue, FollowsTheLocaleSeparatorAndRejectsExponents) {
+  const NumericCase cases[] = {
+      {"12", '.', true},     {"1.5", '.', true},  {"1.5", ',', false},  {"1,5", ',', true},
+      {" -3 ", '.', true},   {"+7", '.', true},   {".5", '.', true},    {"5.", '.', true},
+      {"", '.', false},      {"  ", '.', false},  {"-", '.', false},    {".", '.', false},
+      {"1e2", '.', false},   {"1E3", '.', false}, {"2d1", '.', false},  {"2D1", '.', false},
+      {"1.2.3", '.', false}, {"12a", '.', false}, {"0x10", '.', false}, {"1 2", '.', false},
+      {"1.5", '\0', false},  {"15", '\0', true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsNumericValue(c.text, c.separator), c.numeric)
+        << "'" << c.text << "' with separator '" << c.separator << "'";
+  }
+}
+
+TEST(NormalizeDecimal, ReplacesTheFirstForeignMarkEverywhere) {
+  const struct {
+    const char* text;
+    char separator;
+    const char* result;
+  } cases[] = {
+      {"0.75", ',', "0,75"}, {"0,75", ',', ""}, {"0.75", '.', ""},   {"1 000", '.', "1.000"},
+      {"12", '.', ""},       {"", '.', ""},     {"a.b", '.', "..b"}, {"1.5", '\0', ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(NormalizeDecimal(c.text, c.separator), c.result) << c.text;
+  }
+}
+
+TEST(FilterNumericKey, PassesDigitsControlKeysAndOnlyTheLocaleSeparator) {
+  const struct {
+    int key;
+    bool allow_decimal;
+    char separator;
+    bool passes;
+  } cases[] = {
+      {'0', false, '.', true}, {'9', false, '.', true},  {8, false, '.', true},
+      {9, false, '.', true},   {10, false, '.', true},   {13, false, '.', true},
+      {'-', true, '.', false}, {'+', true, '.', false},  {'a', true, '.', false},
+      {'.', true, '.', true},  {',', true, '.', false},  {',', true, ',', true},
+      {'.', true, ',', false}, {'.', false, '.', false}, {'.', true, '\0', false},
+      {27, true, '.', false},
+  };
+  for (const auto& c : cases) {
+    int16_t key = static_cast<int16_t>(c.key);
+    FilterNumericKey(key, c.allow_decimal, c.separator);
+    EXPECT_EQ(key, c.passes ? c.key : 0) << "key " << c.key << " separator " << c.separator;
+  }
+}
+
+TEST(QuoteIfComma, QuotesCommasAndRefusesQuotes) {
+  const struct {
+    const char* text;
+    bool result;
+    const char* after;
+  } cases[] = {
+      {"plain", true, "plain"},
+      {"0, 1", true, "\"0, 1\""},
+      {"", true, ""},
+      {"say \"hi\"", false, "say \"hi\""},
+      {"\"a,b\"", false, "\"a,b\""},
+  };
+  for (const auto& c : cases) {
+    std::string text = c.text;
+    EXPECT_EQ(QuoteIfComma(text), c.result) << c.text;
+    EXPECT_EQ(text, c.after);
+  }
+}
+
+TEST(ParseNumbers, AcceptPointOrCommaAndRejectJunk) {
+  double value = 0;
+  EXPECT_TRUE(ParseDecimal("0,75", &value));
+  EXPECT_DOUBLE_EQ(value, 0.75);
+  EXPECT_TRUE(ParseDecimal(" -55.5 ", &value));
+  EXPECT_DOUBLE_EQ(value, -55.5);
+  for (const char* bad : {"", "abc", "1e3", "1.2.3", "--1", "1,2.3"}) {
+    EXPECT_FALSE(ParseDecimal(bad, &value)) << bad;
+  }
+  long long whole = 0;
+  EXPECT_TRUE(ParseInteger(" -12 ", &whole));
+  EXPECT_EQ(whole, -12);
+  for (const char* bad : {"", "-", "1.0", "12a", "99999999999999999999999"}) {
+    EXPECT_FALSE(ParseInteger(bad, &whole)) << bad;
+  }
+}
+
+TEST(MainCaption, NamesTheModelAndItsClass) {
+  EXPECT_EQ(MainCaptionText("", 3), "Parameter File Editor");
+  EXPECT_EQ(MainCaptionText("", 0), "Parameter File Editor");
+  EXPECT_EQ(MainCaptionText("TEST1", 2), "Parameter File Editor [TEST1] - (Small Capacity)");
+  EXPECT_EQ(MainCaptionText("QX", 1), "Parameter File Editor [QX] - (Large Capacity)");
+  EXPECT_EQ(MainCaptionText("", 1), "Parameter File Editor - (Large Capacity)");
+}
+
+TEST(CapacityClass, FiftyFiveKilowattsIsSmall) {
+  const struct {
+    TextList capacities;
+    int16_t expected;
+  } cases[] = {
+      {{"0.4", "3.7", "55"}, kClassSmall},
+      {{"55"}, kClassSmall},
+      {{"75", "280", "630"}, kClassLarge},
+      {{"0.4", "280"}, kClassBoth},
+      {{"55,01"}, kClassLarge},
+      {{"junk"}, kClassSmall},
+      {{}, kClassSmall},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CapacityClassOf(c.capacities), c.expected)
+        << (c.capacities.empty() ? "(none)" : c.capacities.front());
+  }
+}
+
+TEST(AttributeCodes, MapToListIndexes) {
+  EXPECT_EQ(AttributeIndexOf(0), 0);
+  EXPECT_EQ(AttributeIndexOf(1), 1);
+  EXPECT_EQ(AttributeIndexOf(16), 2);
+  EXPECT_EQ(AttributeIndexOf(32), 3);
+  EXPECT_EQ(AttributeIndexOf(2), -1);
+}
+
+}  // namespace
+}  // namespace pfedit
