@@ -1,0 +1,198 @@
+#include <cstdint>
+#include <limits>
+
+#include "core/platform.h"
+#include "core/text_services.h"
+#include "core/value_tables.h"
+#include "paramfile/parameter_file.h"
+#include "paramfile/value_scanner.h"
+
+namespace pfedit {
+
+namespace {
+
+constexpr std::string_view kModelSectionStart = "[Model_";
+
+// A number of a numeric field or of ParamNo: an optional minus sign directly
+// followed by decimal digits, then nothing but blanks (the scanner keeps
+// blanks at the end of a value). A plus sign, a decimal mark, an exponent or
+// an empty value is no number, so files stay in the form the writer gives
+// them. Leading zeros are allowed; the writer drops them.
+bool ParseWholeNumber(std::string_view text, long long* value) {
+  std::size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (negative) ++i;
+  const std::size_t first_digit = i;
+  long long magnitude = 0;
+  constexpr long long kCap = 1LL << 40;  // far beyond every field, far below overflow
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    magnitude = magnitude * 10 + (text[i] - '0');
+    if (magnitude > kCap) return false;
+  }
+  if (i == first_digit) return false;
+  for (; i < text.size(); ++i) {
+    if (text[i] != ' ' && text[i] != '\t') return false;
+  }
+  *value = negative ? -magnitude : magnitude;
+  return true;
+}
+
+// A numeric field takes the value as a number of its stored type. A value
+// that is no number, or does not fit the type, is a read error (the file is
+// damaged) rather than a rule failure.
+template <typename T>
+bool TakeNumber(std::string_view text, T* field) {
+  long long value = 0;
+  if (!ParseWholeNumber(text, &value)) return false;
+  if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max()) return false;
+  *field = static_cast<T>(value);
+  return true;
+}
+
+// Stores value number `index` (0-based, file order) of a record; false when a
+// numeric field gets no number.
+bool SetField(ParameterRecord& record, int index, std::string_view value) {
+  switch (index) {
+    case 0:
+      record.ParamNo.assign(value);
+      return true;
+    case 1:
+      record.ParamName.assign(value);
+      return true;
+    case 2:
+      return TakeNumber(value, &record.InitialValue);
+    case 3:
+      return TakeNumber(value, &record.Digit);
+    case 4:
+      return TakeNumber(value, &record.UnitIndex);
+    case 5:
+      record.SettingRange.assign(value);
+      return true;
+    case 6:
+      return TakeNumber(value, &record.SpecialCode);
+    case 7:
+      record.SortKey.assign(value);
+      return true;
+    case 8:
+      record.DisplayCode.assign(value);
+      return true;
+    case 9:
+      return TakeNumber(value, &record.FunctionCode);
+    case 10:
+      record.Aux1.assign(value);
+      return true;
+    case 11:
+      record.Aux2.assign(value);
+      return true;
+    case 12:
+      record.Aux3.assign(value);
+      return true;
+    case 13:
+      record.Aux4.assign(value);
+      return true;
+    case 14:
+      record.Aux5.assign(value);
+      return true;
+    case 15:
+      record.Aux6.assign(value);
+      return true;
+    case 16:
+      record.Aux7.assign(value);
+      return true;
+    case 17:
+      record.Aux8.assign(value);
+      return true;
+    case 18:
+      return TakeNumber(value, &record.WriteOrder);
+    case 19:
+      return TakeNumber(value, &record.Attribute);
+    default:
+      return false;
+  }
+}
+
+bool InRange(long long value, long long low, long long high) {
+  return value >= low && value <= high;
+}
+
+// Up to 2000 an ordinary parameter 0 to 999; above it a second parameter,
+// which exists only for 902 to 939.
+bool IsValidParamNo(std::string_view text) {
+  long long number = 0;
+  if (!ParseWholeNumber(text, &number)) return false;
+  if (number <= kSecondParameterOffset) return InRange(number, 0, 999);
+  return InRange(number - kSecondParameterOffset, 902, 939);
+}
+
+}  // namespace
+
+bool ParameterRecordIsValid(const ParameterRecord& record, char decimal_separator) {
+  // Lengths count bytes: texts are kept in the file's code page.
+  return IsValidParamNo(record.ParamNo) && record.ParamName.size() <= kMaxParamNameLength &&
+         (record.InitialValue == -1 || InRange(record.InitialValue, 0, 65535)) &&
+         InRange(record.Digit, 0, kDigitCount - 1) &&
+         InRange(record.UnitIndex, 0, kUnitCount - 1) &&
+         record.SettingRange.size() <= kMaxSettingRangeLength &&
+         InRange(record.SpecialCode, 0, kSpecialCodeCount - 1) &&
+         IsNumericValue(record.DisplayCode, decimal_separator) &&
+         InRange(record.FunctionCode, 0, 65535) && InRange(record.WriteOrder, 0, 20) &&
+         AttributeIndexOf(record.Attribute) >= 0;
+}
+
+ParameterReadResult ReadParameterText(std::string_view bytes, char decimal_separator) {
+  ParameterReadResult result;
+  ValueScanner scanner(bytes);
+  while (!scanner.AtEndOfData()) {
+    ParameterRecord record;
+    for (int field = 0; field < kParameterFieldCount; ++field) {
+      std::string_view value;
+      if (scanner.Next(&value) != ValueScanner::Result::kValue || !SetField(record, field, value)) {
+        result.status = kMessageReadFailed;
+        return result;
+      }
+      // The model section of an export file ends the records. It is
+      // recognised by its first value, before its lines are taken as fields.
+      if (field == 0 && value.substr(0, kModelSectionStart.size()) == kModelSectionStart) {
+        return result;
+      }
+    }
+    result.records.push_back(std::move(record));
+    if (!ParameterRecordIsValid(result.records.back(), decimal_separator)) {
+      result.status = kMessageFormatDiffers;
+      return result;
+    }
+    ++result.records_read;
+  }
+  return result;
+}
+
+ParameterReadResult ReadParameterFileAt(const std::string& path, FileSystem& file_system) {
+  std::string bytes;
+  if (!file_system.ReadAll(path, &bytes)) {
+    ParameterReadResult failed;
+    failed.status = kMessageReadFailed;
+    return failed;
+  }
+  // One look at the locale per file, not per value.
+  return ReadParameterText(bytes, platform::LocaleDecimalSeparator());
+}
+
+bool ReadParameterFile(EditorState& state, Desktop& desktop, const std::string& path,
+                       FileSystem& file_system) {
+  ParameterReadResult result = ReadParameterFileAt(path, file_system);
+  EditBuffer& buffer = state.Buffer;
+  buffer.RecordCount = 0;
+  if (!result.records.empty()) buffer.ParameterList = std::move(result.records);
+  // RecordCount is a 16-bit count; a file with more records cannot be held.
+  if (result.status == 0 && result.records_read > static_cast<std::size_t>(INT16_MAX)) {
+    result.status = kMessageReadFailed;
+  }
+  if (result.status != 0) {
+    ShowError(desktop, result.status);
+    return false;
+  }
+  buffer.RecordCount = static_cast<int16_t>(result.records_read);
+  return true;
+}
+
+}  // namespace pfedit
