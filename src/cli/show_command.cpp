@@ -1,9 +1,110 @@
+// pfedit-cli show FILE [--json]: the parameter records of a parameter file or
+// of the record part of an export file, one per line as the editor writes
+// them (without the CR), or as JSON.
+
+#include <string>
+
 #include "cli/commands.h"
+#include "cli/json.h"
+#include "core/messages.h"
+#include "paramfile/parameter_file.h"
 
 namespace pfedit::cli {
 
-int RunShow(const Args&, std::ostream&, std::ostream& err) {
-  return UsageError(err, "show is not available yet");
+namespace {
+
+void AppendText(std::string& out, const char* name, const std::string& value) {
+  out += '"';
+  out += name;
+  out += "\":";
+  out += JsonString(value);
+}
+
+void AppendNumber(std::string& out, const char* name, long long value) {
+  out += '"';
+  out += name;
+  out += "\":";
+  out += std::to_string(value);
+}
+
+std::string RecordJson(const ParameterRecord& r) {
+  std::string out = "{";
+  AppendText(out, "ParamNo", r.ParamNo);
+  out += ',';
+  AppendText(out, "ParamName", r.ParamName);
+  out += ',';
+  AppendNumber(out, "InitialValue", r.InitialValue);
+  out += ',';
+  AppendNumber(out, "Digit", r.Digit);
+  out += ',';
+  AppendNumber(out, "UnitIndex", r.UnitIndex);
+  out += ',';
+  AppendText(out, "SettingRange", r.SettingRange);
+  out += ',';
+  AppendNumber(out, "SpecialCode", r.SpecialCode);
+  out += ',';
+  AppendText(out, "SortKey", r.SortKey);
+  out += ',';
+  AppendText(out, "DisplayCode", r.DisplayCode);
+  out += ',';
+  AppendNumber(out, "FunctionCode", r.FunctionCode);
+  const std::string* aux[] = {&r.Aux1, &r.Aux2, &r.Aux3, &r.Aux4,
+                              &r.Aux5, &r.Aux6, &r.Aux7, &r.Aux8};
+  for (int i = 0; i < 8; ++i) {
+    const std::string name = "Aux" + std::to_string(i + 1);
+    out += ',';
+    AppendText(out, name.c_str(), *aux[i]);
+  }
+  out += ',';
+  AppendNumber(out, "WriteOrder", r.WriteOrder);
+  out += ',';
+  AppendNumber(out, "Attribute", r.Attribute);
+  out += '}';
+  return out;
+}
+
+}  // namespace
+
+int RunShow(const Args& args, std::ostream& out, std::ostream& err) {
+  bool json = false;
+  std::string path;
+  bool have_path = false;
+  for (const std::string& arg : args) {
+    if (arg == "--json") {
+      json = true;
+    } else if (!arg.empty() && arg[0] == '-') {
+      return UsageError(err, "show: unknown option '" + arg + "'");
+    } else if (have_path) {
+      return UsageError(err, "show takes one file");
+    } else {
+      path = arg;
+      have_path = true;
+    }
+  }
+  if (!have_path) return UsageError(err, "show needs a parameter file");
+
+  const ParameterReadResult result = ReadParameterFileAt(path);
+  if (result.status != 0) {
+    const std::string message = GetMessageText(result.status);
+    err << path << ": " << result.status << ": " << message << '\n';
+    if (json) {
+      out << "{\"status\":" << result.status << ",\"message\":" << JsonString(message)
+          << ",\"records_read\":" << result.records_read << "}\n";
+    }
+    return 1;
+  }
+  if (json) {
+    std::string text = "{\"status\":0,\"records\":[";
+    for (std::size_t i = 0; i < result.records.size(); ++i) {
+      if (i > 0) text += ',';
+      text += RecordJson(result.records[i]);
+    }
+    text += "]}\n";
+    out << text;
+  } else {
+    for (const ParameterRecord& record : result.records) out << FormatParameterLine(record) << '\n';
+  }
+  return 0;
 }
 
 }  // namespace pfedit::cli
