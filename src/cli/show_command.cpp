@@ -13,54 +13,46 @@ namespace pfedit::cli {
 
 namespace {
 
-void AppendText(std::string& out, const char* name, const std::string& value) {
-  out += '"';
-  out += name;
-  out += "\":";
-  out += JsonString(value);
-}
+// One JSON object, built field by field.
+class JsonObject {
+ public:
+  void Text(const std::string& name, const std::string& value) {
+    Name(name);
+    text_ += JsonString(value);
+  }
+  void Number(const std::string& name, long long value) {
+    Name(name);
+    text_ += std::to_string(value);
+  }
+  std::string Close() { return text_ + '}'; }
 
-void AppendNumber(std::string& out, const char* name, long long value) {
-  out += '"';
-  out += name;
-  out += "\":";
-  out += std::to_string(value);
-}
+ private:
+  void Name(const std::string& name) {
+    if (text_.size() > 1) text_ += ',';
+    text_ += JsonString(name);
+    text_ += ':';
+  }
+  std::string text_ = "{";
+};
 
 std::string RecordJson(const ParameterRecord& r) {
-  std::string out = "{";
-  AppendText(out, "ParamNo", r.ParamNo);
-  out += ',';
-  AppendText(out, "ParamName", r.ParamName);
-  out += ',';
-  AppendNumber(out, "InitialValue", r.InitialValue);
-  out += ',';
-  AppendNumber(out, "Digit", r.Digit);
-  out += ',';
-  AppendNumber(out, "UnitIndex", r.UnitIndex);
-  out += ',';
-  AppendText(out, "SettingRange", r.SettingRange);
-  out += ',';
-  AppendNumber(out, "SpecialCode", r.SpecialCode);
-  out += ',';
-  AppendText(out, "SortKey", r.SortKey);
-  out += ',';
-  AppendText(out, "DisplayCode", r.DisplayCode);
-  out += ',';
-  AppendNumber(out, "FunctionCode", r.FunctionCode);
+  JsonObject object;
+  object.Text("ParamNo", r.ParamNo);
+  object.Text("ParamName", r.ParamName);
+  object.Number("InitialValue", r.InitialValue);
+  object.Number("Digit", r.Digit);
+  object.Number("UnitIndex", r.UnitIndex);
+  object.Text("SettingRange", r.SettingRange);
+  object.Number("SpecialCode", r.SpecialCode);
+  object.Text("SortKey", r.SortKey);
+  object.Text("DisplayCode", r.DisplayCode);
+  object.Number("FunctionCode", r.FunctionCode);
   const std::string* aux[] = {&r.Aux1, &r.Aux2, &r.Aux3, &r.Aux4,
                               &r.Aux5, &r.Aux6, &r.Aux7, &r.Aux8};
-  for (int i = 0; i < 8; ++i) {
-    const std::string name = "Aux" + std::to_string(i + 1);
-    out += ',';
-    AppendText(out, name.c_str(), *aux[i]);
-  }
-  out += ',';
-  AppendNumber(out, "WriteOrder", r.WriteOrder);
-  out += ',';
-  AppendNumber(out, "Attribute", r.Attribute);
-  out += '}';
-  return out;
+  for (int i = 0; i < 8; ++i) object.Text("Aux" + std::to_string(i + 1), *aux[i]);
+  object.Number("WriteOrder", r.WriteOrder);
+  object.Number("Attribute", r.Attribute);
+  return object.Close();
 }
 
 }  // namespace
