@@ -1,0 +1,160 @@
+#pragma once
+
+// Profile (INI) text as the platform's private-profile service reads it, but
+// parsed by our own code so that the editor reads a file the same way on
+// every platform. The catalogue reader asks for values through the service's
+// contract (fixed buffers, a default text, a returned length), emulated here
+// on top of a lookup interface.
+//
+// Syntax, as the service treats it:
+// - CR LF, LF and a lone CR each end a line.
+// - Blanks (space and tab) around section names, keys and values are removed.
+// - A line whose first non-blank character is ';' is a comment; a ';' later
+//   in a value is part of the value.
+// - A line whose first non-blank character is '[' is a section header; the
+//   name ends at the first ']' (or at the end of the line when there is none).
+// - A key line is any other line holding '='; the key is the text before the
+//   first '=', the value the text after it. A matching pair of outer '"' or
+//   '\'' around the value is removed. Lines without '=' are never found, and
+//   neither are key lines before the first section header.
+// - Section names and keys match without regard to ASCII case. When a section
+//   name occurs twice, the first section wins; the same for keys in a section.
+// - A UTF-8 byte order mark is not skipped: it makes the first line no header.
+// - Bytes are bytes: nothing is converted, a zero byte is an ordinary byte.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pfedit {
+
+// The buffers the catalogue reader hands to the service.
+constexpr std::size_t kSectionNamesBufferSize = 2560;
+constexpr std::size_t kProfileValueBufferSize = 128;
+// The default text of every lookup; the misspelling is part of the value, so
+// a key holding exactly this text reads as missing.
+constexpr std::string_view kProfileReadError = "GetPrivateProfieReadError";
+
+// One line of profile text, classified.
+struct ProfileLine {
+  enum Kind { kOther, kSection, kKey } kind = kOther;
+  std::string_view name;   // section name or key, trimmed
+  std::string_view value;  // key value, trimmed and unquoted
+};
+ProfileLine ParseProfileLine(std::string_view line);
+
+// Splits text into lines at CR LF, LF or a lone CR in linear time, also for
+// text that uses only one of the two characters.
+class ProfileLineReader {
+ public:
+  explicit ProfileLineReader(std::string_view text) : text_(text) {}
+  // The next line without its end, or false at the end of the text.
+  bool Next(std::string_view* line);
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  std::size_t next_cr_ = 0;  // cached positions of the next CR and LF at or
+  std::size_t next_lf_ = 0;  // after pos_ (npos when there is none)
+  bool cr_known_ = false;
+  bool lf_known_ = false;
+};
+
+// ASCII case-insensitive equality.
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
+// Lookups in profile text. The text must outlive the object.
+class Profile {
+ public:
+  virtual ~Profile() = default;
+  // Every non-empty section name in file order, duplicates included. An empty
+  // name cannot be listed: in the service's zero-separated list it would read
+  // as the list's end.
+  virtual std::vector<std::string_view> SectionNames() const = 0;
+  // The whole value of the key in the first section of that name, or nothing
+  // when the section or the key is missing.
+  virtual std::optional<std::string_view> Find(std::string_view section,
+                                               std::string_view key) const = 0;
+};
+
+// Reads the text once and indexes every section and key, so that each lookup
+// costs one hash probe whatever the size of the file.
+class ProfileIndex final : public Profile {
+ public:
+  explicit ProfileIndex(std::string_view text);
+  std::vector<std::string_view> SectionNames() const override { return names_; }
+  std::optional<std::string_view> Find(std::string_view section,
+                                       std::string_view key) const override;
+
+ private:
+  struct Section {
+    std::string_view name;
+    uint32_t hash;
+  };
+  struct Entry {
+    std::string_view key;
+    std::string_view value;
+    uint32_t section;  // index into sections_
+    uint32_t hash;
+  };
+  void BuildTables();
+  std::optional<uint32_t> FindSection(std::string_view name, uint32_t hash) const;
+
+  std::vector<std::string_view> names_;
+  std::vector<Section> sections_;  // every header in file order
+  std::vector<Entry> entries_;     // every key line inside a section, in file order
+  // Open addressing: slot = index + 1, 0 = free. Only first occurrences enter.
+  std::vector<uint32_t> section_slots_;
+  std::vector<uint32_t> entry_slots_;
+};
+
+// Scans the text from the start for every lookup, as the service does with
+// the file. Slow on purpose: the plain statement of the rules, kept as the
+// reference the index is checked against.
+class ProfileScan final : public Profile {
+ public:
+  explicit ProfileScan(std::string_view text) : text_(text) {}
+  std::vector<std::string_view> SectionNames() const override;
+  std::optional<std::string_view> Find(std::string_view section,
+                                       std::string_view key) const override;
+
+ private:
+  std::string_view text_;
+};
+
+// What the service puts into a buffer of `size` characters when asked for all
+// section names: each name followed by a zero, and one more zero after the
+// last. Returns the length it reports (the characters before the final zero).
+//
+// When the names do not fit, the service cuts the list. The room starts at
+// size - 1 (one character is kept for the list's final zero). A name is copied
+// whole while its length plus its zero stays below the room left. The first
+// name that does not is copied cut to the room left minus one (whole when it
+// fills the room exactly), followed by its zero and the final zero; later
+// names are dropped and the service reports size - 2. So with 2560 characters
+// the buffer always ends in two zeros, and the cut name is still a name: the
+// reader takes it like any other (and its keys are usually not found).
+std::size_t GetProfileSectionNames(const Profile& profile, std::size_t size, std::string* buffer);
+
+// What the service puts into a buffer of `size` characters for one key: the
+// value (or the default text when the key is missing) cut to size - 1
+// characters. Returns the length it reports.
+std::size_t GetProfileString(const Profile& profile, std::string_view section, std::string_view key,
+                             std::string_view default_text, std::size_t size, std::string* buffer);
+
+// The catalogue reader's view of the section names: the buffer of 2560 split
+// at zeros up to the first empty name, at most 256 names. Sets overflow when a
+// 257th name is reached. Returns false when the service reported nothing or
+// the first name is the default text (missing file or no section).
+bool ReadSectionNames(const Profile& profile, std::vector<std::string>* names, bool* overflow);
+
+// The catalogue reader's view of one key: the value read into 128 characters,
+// up to its first zero. True only when the service reported a length other
+// than 0 and the value is not the default text, so an empty value is missing.
+bool ReadKey(const Profile& profile, std::string_view section, std::string_view key,
+             std::string* value);
+
+}  // namespace pfedit
