@@ -1,0 +1,702 @@
+#include "core/table_model.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+#include "core/text_services.h"
+
+namespace pfedit {
+namespace {
+
+const std::string kNoText;
+const std::vector<std::string> kNoItems;
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool IsHexDigit(char c) {
+  return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// A whole number written plainly, blanks around allowed.
+bool ReadWholeNumber(std::string_view text, long long* number) {
+  const std::string_view trimmed = Trim(text);
+  const char* const end = trimmed.data() + trimmed.size();
+  const auto result = std::from_chars(trimmed.data(), end, *number);
+  return !trimmed.empty() && result.ec == std::errc() && result.ptr == end;
+}
+
+std::vector<std::string> SplitItems(std::string_view joined) {
+  std::vector<std::string> items;
+  if (joined.empty()) return items;
+  size_t start = 0;
+  while (true) {
+    const size_t tab = joined.find('\t', start);
+    items.emplace_back(joined.substr(start, tab - start));
+    if (tab == std::string_view::npos) return items;
+    start = tab + 1;
+  }
+}
+
+EntryCheck CheckWholeNumber(std::string_view text, long long minimum, long long maximum) {
+  const bool negative = text.front() == '-';
+  const std::string_view digits = text.substr(negative ? 1 : 0);
+  if (negative && minimum >= 0) return EntryCheck::Invalid;
+  if (digits.empty()) return EntryCheck::Intermediate;
+  // More digits than any range of long long can hold never fit.
+  if (digits.size() > 18 || !std::all_of(digits.begin(), digits.end(), IsDigit)) {
+    return EntryCheck::Invalid;
+  }
+  long long number = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  if (negative) number = -number;
+  if (number >= minimum && number <= maximum) return EntryCheck::Acceptable;
+  // Typing on only moves the number further from zero.
+  const bool too_far = number >= 0 ? number > maximum : number < minimum;
+  return too_far ? EntryCheck::Invalid : EntryCheck::Intermediate;
+}
+
+}  // namespace
+
+TableModel::TableModel(int columns, int rows) {
+  types_.push_back(TypeEntry{CellType(), {}});
+  columns_.resize(1);
+  columns_[0].width = 500;
+  SetColumnCount(columns);
+  SetRowCount(rows);
+}
+
+void TableModel::AddViewListener(TableViewListener* listener) {
+  if (listener != nullptr) listeners_.push_back(listener);
+}
+
+void TableModel::RemoveViewListener(TableViewListener* listener) {
+  listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
+template <typename Call>
+void TableModel::Notify(Call call) {
+  if (suspended_ > 0) {
+    if (!reset_pending_) {
+      reset_pending_ = true;
+      for (size_t i = 0; i < listeners_.size(); ++i) listeners_[i]->AboutToReset();
+    }
+    return;
+  }
+  for (size_t i = 0; i < listeners_.size(); ++i) call(*listeners_[i]);
+}
+
+// ---- Size
+
+TableModel::Row TableModel::NewRow() const {
+  Row row;
+  row.cells.resize(static_cast<size_t>(ColumnCount()));
+  return row;
+}
+
+void TableModel::SetRowCount(int rows) {
+  rows = std::max(rows, 0);
+  const int old_count = RowCount();
+  if (rows > old_count) {
+    Notify([&](TableViewListener& l) { l.RowsAboutToBeInserted(old_count + 1, rows); });
+    rows_.resize(static_cast<size_t>(rows), NewRow());
+    Notify([&](TableViewListener& l) { l.RowsInserted(old_count + 1, rows); });
+  } else if (rows < old_count) {
+    Notify([&](TableViewListener& l) { l.RowsAboutToBeRemoved(rows + 1, old_count); });
+    rows_.erase(rows_.begin() + rows, rows_.end());
+    Notify([&](TableViewListener& l) { l.RowsRemoved(rows + 1, old_count); });
+  }
+  ClampPositions();
+}
+
+void TableModel::SetColumnCount(int columns) {
+  columns = std::max(columns, 0);
+  const int old_count = ColumnCount();
+  if (columns == old_count) return;
+  const bool growing = columns > old_count;
+  const int first = std::min(columns, old_count) + 1;
+  const int last = std::max(columns, old_count);
+  Notify([&](TableViewListener& l) {
+    growing ? l.ColumnsAboutToBeInserted(first, last) : l.ColumnsAboutToBeRemoved(first, last);
+  });
+  columns_.resize(static_cast<size_t>(columns) + 1);
+  for (Row& row : rows_) row.cells.resize(static_cast<size_t>(columns));
+  Notify([&](TableViewListener& l) {
+    growing ? l.ColumnsInserted(first, last) : l.ColumnsRemoved(first, last);
+  });
+  ClampPositions();
+}
+
+// Keeps the active cell, the selection and the top row inside a grid that
+// has shrunk.
+void TableModel::ClampPositions() {
+  const int column = std::clamp(active_column_, 1, std::max(ColumnCount(), 1));
+  const int row = std::clamp(active_row_, 1, std::max(RowCount(), 1));
+  if (column != active_column_ || row != active_row_) {
+    active_column_ = column;
+    active_row_ = row;
+    Notify([&](TableViewListener& l) { l.ActiveCellChanged(column, row); });
+  }
+  top_row_ = std::clamp(top_row_, 1, std::max(RowCount(), 1));
+  if (!has_selection_) return;
+  CellBlock clipped = selection_;
+  clipped.last_row = std::min(clipped.last_row, RowCount());
+  if (!clipped.WholeRows()) clipped.last_column = std::min(clipped.last_column, ColumnCount());
+  if (clipped == selection_) return;
+  if (clipped.first_row > clipped.last_row || clipped.first_column > clipped.last_column) {
+    has_selection_ = false;
+  } else {
+    selection_ = clipped;
+  }
+  Notify([](TableViewListener& l) { l.SelectionChanged(); });
+}
+
+// ---- Cells
+
+const TableModel::Cell* TableModel::Find(int column, int row) const {
+  if (!IsDataCell(column, row)) return nullptr;
+  return &rows_[static_cast<size_t>(row) - 1].cells[static_cast<size_t>(column) - 1];
+}
+
+TableModel::Cell* TableModel::Find(int column, int row) {
+  if (!IsDataCell(column, row)) return nullptr;
+  return &rows_[static_cast<size_t>(row) - 1].cells[static_cast<size_t>(column) - 1];
+}
+
+const std::string& TableModel::Text(int column, int row) const {
+  if (row == 0 && column >= 0 && column <= ColumnCount()) {
+    return columns_[static_cast<size_t>(column)].header;
+  }
+  if (column == 0 && row >= 1 && row <= RowCount()) {
+    return rows_[static_cast<size_t>(row) - 1].header;
+  }
+  const Cell* cell = Find(column, row);
+  return cell != nullptr ? cell->text : kNoText;
+}
+
+void TableModel::SetText(int column, int row, std::string_view text) {
+  if (row == 0 && column >= 0 && column <= ColumnCount()) {
+    columns_[static_cast<size_t>(column)].header.assign(text);
+    Notify([&](TableViewListener& l) { l.HeadersChanged(true, column, column); });
+    return;
+  }
+  if (column == 0 && row >= 1 && row <= RowCount()) {
+    rows_[static_cast<size_t>(row) - 1].header.assign(text);
+    Notify([&](TableViewListener& l) { l.HeadersChanged(false, row, row); });
+    return;
+  }
+  Cell* cell = Find(column, row);
+  if (cell != nullptr && Assign(*cell, text)) {
+    Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
+  }
+}
+
+bool TableModel::Assign(Cell& cell, std::string_view text) const {
+  const TypeEntry& entry = EntryOf(cell);
+  switch (entry.type.kind) {
+    case CellKind::List: {
+      const auto found = std::find(entry.items.begin(), entry.items.end(), text);
+      const int index = text.empty() || found == entry.items.end()
+                            ? -1
+                            : static_cast<int>(found - entry.items.begin());
+      return AssignValue(cell, index);
+    }
+    case CellKind::CheckBox:
+      return AssignValue(cell, text.empty() || text == "0" ? 0 : 1);
+    default:
+      if (cell.text == text) return false;
+      cell.text.assign(text);
+      return true;
+  }
+}
+
+bool TableModel::AssignValue(Cell& cell, int value) const {
+  const TypeEntry& entry = EntryOf(cell);
+  switch (entry.type.kind) {
+    case CellKind::List: {
+      const bool valid = value >= 0 && static_cast<size_t>(value) < entry.items.size();
+      const int index = valid ? value : -1;
+      const std::string& text = valid ? entry.items[static_cast<size_t>(index)] : kNoText;
+      if (cell.value == index && cell.text == text) return false;
+      cell.value = index;
+      cell.text = text;
+      return true;
+    }
+    case CellKind::CheckBox: {
+      const int ticked = value != 0 ? 1 : 0;
+      const char* const text = ticked != 0 ? "1" : "0";
+      if (cell.value == ticked && cell.text == text) return false;
+      cell.value = ticked;
+      cell.text = text;
+      return true;
+    }
+    default: {
+      const std::string text = std::to_string(value);
+      if (cell.text == text) return false;
+      cell.text = text;
+      return true;
+    }
+  }
+}
+
+int TableModel::Value(int column, int row) const {
+  const Cell* cell = Find(column, row);
+  if (cell == nullptr) return 0;
+  const CellKind kind = EntryOf(*cell).type.kind;
+  if (kind == CellKind::List || kind == CellKind::CheckBox) return cell->value;
+  long long number = 0;
+  if (!ReadWholeNumber(cell->text, &number) || number < std::numeric_limits<int>::min() ||
+      number > std::numeric_limits<int>::max()) {
+    return 0;
+  }
+  return static_cast<int>(number);
+}
+
+void TableModel::SetValue(int column, int row, int value) {
+  Cell* cell = Find(column, row);
+  if (cell != nullptr && AssignValue(*cell, value)) {
+    Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
+  }
+}
+
+const CellType& TableModel::Type(int column, int row) const {
+  const Cell* cell = Find(column, row);
+  return cell != nullptr ? EntryOf(*cell).type : types_[0].type;
+}
+
+void TableModel::SetType(int column, int row, const CellType& type) {
+  if (IsDataCell(column, row)) SetTypeId(column, row, TypeId(type));
+}
+
+int TableModel::TypeId(const CellType& type) {
+  for (size_t i = 0; i < types_.size(); ++i) {
+    if (types_[i].type == type) return static_cast<int>(i);
+  }
+  // A cell stores its type in 16 bits; real grids use a dozen types.
+  if (types_.size() > std::numeric_limits<uint16_t>::max()) return 0;
+  types_.push_back(TypeEntry{
+      type, type.kind == CellKind::List ? SplitItems(type.items) : std::vector<std::string>()});
+  return static_cast<int>(types_.size()) - 1;
+}
+
+void TableModel::SetTypeId(int column, int row, int type_id) {
+  Cell* cell = Find(column, row);
+  if (cell == nullptr || type_id < 0 || static_cast<size_t>(type_id) >= types_.size() ||
+      cell->type == type_id) {
+    return;
+  }
+  cell->type = static_cast<uint16_t>(type_id);
+  cell->value = 0;
+  const std::string text = std::move(cell->text);
+  cell->text.clear();
+  Assign(*cell, text);
+  Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
+}
+
+bool TableModel::Locked(int column, int row) const {
+  const Cell* cell = Find(column, row);
+  return cell != nullptr && cell->locked;
+}
+
+void TableModel::SetLocked(int column, int row, bool locked) {
+  Cell* cell = Find(column, row);
+  if (cell == nullptr || cell->locked == locked) return;
+  cell->locked = locked;
+  Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
+}
+
+Colour TableModel::Background(int column, int row) const {
+  const Cell* cell = Find(column, row);
+  return cell != nullptr ? cell->background : kWhite;
+}
+
+void TableModel::SetBackground(int column, int row, Colour colour) {
+  Cell* cell = Find(column, row);
+  if (cell == nullptr || cell->background == colour) return;
+  cell->background = colour;
+  Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
+}
+
+const std::vector<std::string>& TableModel::ListItems(int column, int row) const {
+  const Cell* cell = Find(column, row);
+  return cell != nullptr ? EntryOf(*cell).items : kNoItems;
+}
+
+EntryCheck TableModel::CheckEntry(int column, int row, std::string_view text) const {
+  if (text.empty()) return EntryCheck::Acceptable;
+  const CellType& type = Type(column, row);
+  const auto too_long = [&] {
+    return type.max_length > 0 && text.size() > static_cast<size_t>(type.max_length);
+  };
+  switch (type.kind) {
+    case CellKind::Text:
+    case CellKind::Static:
+      return too_long() ? EntryCheck::Invalid : EntryCheck::Acceptable;
+    case CellKind::WholeNumber:
+      return CheckWholeNumber(text, type.minimum, type.maximum);
+    case CellKind::DecimalText: {
+      const bool plain = std::all_of(text.begin(), text.end(),
+                                     [&](char c) { return IsDigit(c) || c == type.decimal_mark; });
+      return plain && !too_long() ? EntryCheck::Acceptable : EntryCheck::Invalid;
+    }
+    case CellKind::List: {
+      const std::vector<std::string>& items = ListItems(column, row);
+      bool beginning = false;
+      for (const std::string& item : items) {
+        if (item == text) return EntryCheck::Acceptable;
+        beginning = beginning || std::string_view(item).substr(0, text.size()) == text;
+      }
+      return beginning ? EntryCheck::Intermediate : EntryCheck::Invalid;
+    }
+    case CellKind::HexCode:
+      return text.size() <= 4 && std::all_of(text.begin(), text.end(), IsHexDigit)
+                 ? EntryCheck::Acceptable
+                 : EntryCheck::Invalid;
+    case CellKind::CheckBox:
+      return text == "0" || text == "1" ? EntryCheck::Acceptable : EntryCheck::Invalid;
+  }
+  return EntryCheck::Invalid;
+}
+
+void TableModel::SetCurrentCell(int column, int row) {
+  current_column_ = std::max(column, 0);
+  current_row_ = std::max(row, 0);
+}
+
+// ---- Layout
+
+int TableModel::ColumnWidth(int column) const {
+  return column >= 0 && column <= ColumnCount() ? columns_[static_cast<size_t>(column)].width : 0;
+}
+
+void TableModel::SetColumnWidth(int column, int twips) {
+  if (column < 0 || column > ColumnCount()) return;
+  columns_[static_cast<size_t>(column)].width = std::max(twips, 0);
+  Notify([&](TableViewListener& l) { l.ColumnLayoutChanged(column, column); });
+}
+
+bool TableModel::ColumnHidden(int column) const {
+  return column >= 0 && column <= ColumnCount() && columns_[static_cast<size_t>(column)].hidden;
+}
+
+void TableModel::SetColumnHidden(int column, bool hidden) {
+  if (column < 0 || column > ColumnCount()) return;
+  columns_[static_cast<size_t>(column)].hidden = hidden;
+  Notify([&](TableViewListener& l) { l.ColumnLayoutChanged(column, column); });
+}
+
+bool TableModel::RowHidden(int row) const {
+  return row >= 1 && row <= RowCount() && rows_[static_cast<size_t>(row) - 1].hidden;
+}
+
+void TableModel::SetRowHidden(int row, bool hidden) {
+  if (row < 1 || row > RowCount()) return;
+  rows_[static_cast<size_t>(row) - 1].hidden = hidden;
+  Notify([&](TableViewListener& l) { l.RowLayoutChanged(row, row); });
+}
+
+void TableModel::FitRowHeight(int row) {
+  if (row < 1 || row > RowCount()) return;
+  Row& target = rows_[static_cast<size_t>(row) - 1];
+  int lines = 1;
+  for (const Cell& cell : target.cells) {
+    lines =
+        std::max(lines, 1 + static_cast<int>(std::count(cell.text.begin(), cell.text.end(), '\n')));
+  }
+  target.fitted = true;
+  target.lines = lines;
+  Notify([&](TableViewListener& l) { l.RowLayoutChanged(row, row); });
+}
+
+bool TableModel::RowFitted(int row) const {
+  return row >= 1 && row <= RowCount() && rows_[static_cast<size_t>(row) - 1].fitted;
+}
+
+int TableModel::RowLines(int row) const {
+  return row >= 1 && row <= RowCount() ? rows_[static_cast<size_t>(row) - 1].lines : 1;
+}
+
+// ---- Active cell and scrolling
+
+void TableModel::SetActiveCell(int column, int row) {
+  active_column_ = std::clamp(column, 1, std::max(ColumnCount(), 1));
+  active_row_ = std::clamp(row, 1, std::max(RowCount(), 1));
+  Notify([&](TableViewListener& l) { l.ActiveCellChanged(active_column_, active_row_); });
+}
+
+void TableModel::SetTopRow(int row) {
+  top_row_ = std::clamp(row, 1, std::max(RowCount(), 1));
+  Notify([&](TableViewListener& l) { l.TopRowChanged(top_row_); });
+}
+
+// ---- Rows
+
+void TableModel::InsertRow() {
+  const int count = RowCount();
+  if (count == 0) return;
+  const int row = std::clamp(active_row_, 1, count);
+  Notify([&](TableViewListener& l) { l.RowsAboutToBeRemoved(count, count); });
+  rows_.pop_back();
+  Notify([&](TableViewListener& l) { l.RowsRemoved(count, count); });
+  Notify([&](TableViewListener& l) { l.RowsAboutToBeInserted(row, row); });
+  rows_.insert(rows_.begin() + (row - 1), NewRow());
+  Notify([&](TableViewListener& l) { l.RowsInserted(row, row); });
+}
+
+void TableModel::DeleteRows(int first_row, int count) {
+  const int row_count = RowCount();
+  if (first_row < 1 || first_row > row_count || count <= 0) return;
+  const int last_row = std::min(first_row + count - 1, row_count);
+  const int removed = last_row - first_row + 1;
+  Notify([&](TableViewListener& l) { l.RowsAboutToBeRemoved(first_row, last_row); });
+  rows_.erase(rows_.begin() + (first_row - 1), rows_.begin() + last_row);
+  Notify([&](TableViewListener& l) { l.RowsRemoved(first_row, last_row); });
+  const int first_new = row_count - removed + 1;
+  Notify([&](TableViewListener& l) { l.RowsAboutToBeInserted(first_new, row_count); });
+  rows_.resize(static_cast<size_t>(row_count), NewRow());
+  Notify([&](TableViewListener& l) { l.RowsInserted(first_new, row_count); });
+}
+
+namespace {
+
+// Where a cell goes in a sort: empty or unreadable numbers, then numbers,
+// then texts.
+struct SortKey {
+  int rank = 0;
+  long long number = 0;
+  std::string_view text;
+};
+
+int Compare(const SortKey& a, const SortKey& b) {
+  if (a.rank != b.rank) return a.rank < b.rank ? -1 : 1;
+  if (a.rank == 1 && a.number != b.number) return a.number < b.number ? -1 : 1;
+  if (a.rank == 2) return a.text.compare(b.text);
+  return 0;
+}
+
+}  // namespace
+
+void TableModel::SortRows(int first_row, int last_row, const std::vector<int>& key_columns) {
+  first_row = std::max(first_row, 1);
+  last_row = std::min(last_row, RowCount());
+  if (first_row >= last_row) return;
+  std::vector<int> keys;
+  for (const int column : key_columns) {
+    if (column >= 1 && column <= ColumnCount()) keys.push_back(column - 1);
+  }
+  const auto key_of = [this](const Cell& cell) {
+    SortKey key;
+    switch (EntryOf(cell).type.kind) {
+      case CellKind::WholeNumber:
+        key.rank = ReadWholeNumber(cell.text, &key.number) ? 1 : 0;
+        break;
+      case CellKind::List:
+      case CellKind::CheckBox:
+        key.rank = 1;
+        key.number = cell.value;
+        break;
+      default:
+        key.rank = 2;
+        key.text = cell.text;
+        break;
+    }
+    return key;
+  };
+  std::stable_sort(rows_.begin() + (first_row - 1), rows_.begin() + last_row,
+                   [&](const Row& a, const Row& b) {
+                     for (const int key : keys) {
+                       const int order = Compare(key_of(a.cells[static_cast<size_t>(key)]),
+                                                 key_of(b.cells[static_cast<size_t>(key)]));
+                       if (order != 0) return order < 0;
+                     }
+                     return false;
+                   });
+  Notify([&](TableViewListener& l) {
+    l.CellsChanged(1, first_row, ColumnCount(), last_row);
+    l.HeadersChanged(false, first_row, last_row);
+    l.RowLayoutChanged(first_row, last_row);
+  });
+}
+
+// ---- Drawing
+
+void TableModel::SuspendDrawing() {
+  ++suspended_;
+}
+
+void TableModel::ResumeDrawing() {
+  if (suspended_ == 0 || --suspended_ > 0 || !reset_pending_) return;
+  reset_pending_ = false;
+  for (size_t i = 0; i < listeners_.size(); ++i) listeners_[i]->Reset();
+}
+
+// ---- Selection
+
+CellBlock TableModel::Selection() const {
+  if (has_selection_) return selection_;
+  return CellBlock{active_column_, active_column_, active_row_, active_row_};
+}
+
+void TableModel::SetSelection(const CellBlock& block) {
+  CellBlock normal = block;
+  if (normal.first_column == -1 || normal.last_column == -1) {
+    normal.first_column = normal.last_column = -1;
+  } else if (normal.first_column > normal.last_column) {
+    std::swap(normal.first_column, normal.last_column);
+  }
+  if (normal.first_row > normal.last_row) std::swap(normal.first_row, normal.last_row);
+  has_selection_ = true;
+  selection_ = normal;
+  Notify([](TableViewListener& l) { l.SelectionChanged(); });
+}
+
+void TableModel::ClearSelection() {
+  has_selection_ = false;
+  Notify([](TableViewListener& l) { l.SelectionChanged(); });
+}
+
+CellBlock TableModel::ClippedSelection() const {
+  CellBlock block = Selection();
+  if (block.WholeRows()) {
+    block.first_column = 1;
+    block.last_column = ColumnCount();
+  }
+  block.first_column = std::max(block.first_column, 1);
+  block.last_column = std::min(block.last_column, ColumnCount());
+  block.first_row = std::max(block.first_row, 1);
+  block.last_row = std::min(block.last_row, RowCount());
+  return block;
+}
+
+// ---- Clipboard
+
+std::string TableModel::CopySelection() const {
+  const CellBlock block = ClippedSelection();
+  std::string text;
+  for (int row = block.first_row; row <= block.last_row; ++row) {
+    if (block.first_column > block.last_column) break;
+    for (int column = block.first_column; column <= block.last_column; ++column) {
+      if (column > block.first_column) text += '\t';
+      text += Find(column, row)->text;
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+std::string TableModel::CutSelection() {
+  const CellBlock block = ClippedSelection();
+  std::string text = CopySelection();
+  if (text.empty()) return text;
+  for (int row = block.first_row; row <= block.last_row; ++row) {
+    for (int column = block.first_column; column <= block.last_column; ++column) {
+      Assign(*Find(column, row), {});
+    }
+  }
+  Notify([&](TableViewListener& l) {
+    l.CellsChanged(block.first_column, block.first_row, block.last_column, block.last_row);
+  });
+  return text;
+}
+
+void TableModel::PasteAtSelection(std::string_view text) {
+  const CellBlock block = Selection();
+  const int first_column = block.WholeRows() ? 1 : std::max(block.first_column, 1);
+  int row = std::max(block.first_row, 1);
+  size_t position = 0;
+  while (position < text.size()) {
+    size_t end = text.find('\n', position);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(position, end - position);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    position = end + 1;
+    int column = first_column;
+    size_t start = 0;
+    while (true) {
+      const size_t tab = line.find('\t', start);
+      const std::string_view field = line.substr(start, tab - start);
+      // The observer may change the grid while it hears of each cell, so the
+      // cell is looked up afresh every time.
+      if (IsDataCell(column, row) && AcceptsText(column, row, field)) {
+        Assign(*Find(column, row), field);
+        ReportUserChange(column, row);
+      }
+      if (tab == std::string_view::npos) break;
+      start = tab + 1;
+      ++column;
+    }
+    ++row;
+  }
+}
+
+// ---- The user's actions
+
+bool TableModel::CanUserEdit(int column, int row) const {
+  const Cell* cell = Find(column, row);
+  return cell != nullptr && !cell->locked && EntryOf(*cell).type.kind != CellKind::Static;
+}
+
+void TableModel::ReportUserChange(int column, int row) {
+  Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
+  if (observer_ != nullptr) observer_->OnChange(column, row);
+}
+
+bool TableModel::BeginEdit(int column, int row) {
+  if (!CanUserEdit(column, row)) return false;
+  if (observer_ != nullptr) observer_->OnEditStart(column, row);
+  return true;
+}
+
+bool TableModel::CommitEdit(int column, int row, std::string_view text) {
+  if (!CanUserEdit(column, row) || !AcceptsText(column, row, text)) return false;
+  if (Assign(*Find(column, row), text)) ReportUserChange(column, row);
+  return true;
+}
+
+bool TableModel::CommitValue(int column, int row, int value) {
+  if (!CanUserEdit(column, row)) return false;
+  const CellKind kind = Type(column, row).kind;
+  if (kind == CellKind::List) {
+    const int count = static_cast<int>(ListItems(column, row).size());
+    if (value < -1 || value >= count) return false;
+  } else if (kind == CellKind::CheckBox) {
+    if (value != 0 && value != 1) return false;
+  } else {
+    return CommitEdit(column, row, std::to_string(value));
+  }
+  if (AssignValue(*Find(column, row), value)) ReportUserChange(column, row);
+  return true;
+}
+
+int16_t TableModel::KeyDown(int16_t key, bool ctrl) {
+  if (observer_ != nullptr) observer_->OnKeyDown(key, ctrl);
+  return key;
+}
+
+int16_t TableModel::KeyPress(int16_t key) {
+  if (observer_ != nullptr) observer_->OnKeyPress(key);
+  return key;
+}
+
+void TableModel::MoveActiveCell(int column, int row) {
+  const int old_column = active_column_;
+  const int old_row = active_row_;
+  column = std::clamp(column, 1, std::max(ColumnCount(), 1));
+  row = std::clamp(row, 1, std::max(RowCount(), 1));
+  if (column == old_column && row == old_row) return;
+  SetActiveCell(column, row);
+  if (observer_ != nullptr) observer_->OnLeaveCell(old_column, old_row, column, row);
+}
+
+void TableModel::RightClick(int column, int row, int x, int y) {
+  if (observer_ != nullptr) observer_->OnRightClick(column, row, x, y);
+}
+
+std::string TableModel::ToolTip(int column, int row) const {
+  if (observer_ == nullptr || !IsDataCell(column, row)) return {};
+  return observer_->OnToolTip(column, row);
+}
+
+}  // namespace pfedit
