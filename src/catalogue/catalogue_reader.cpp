@@ -1,0 +1,246 @@
+#include "catalogue/catalogue_reader.h"
+
+#include <unordered_set>
+#include <utility>
+
+#include "core/messages.h"
+#include "core/model_codes.h"
+#include "core/paths.h"
+#include "core/platform.h"
+#include "core/text_services.h"
+#include "core/value_tables.h"
+
+namespace pfedit {
+
+namespace {
+
+bool IsValidComResource(std::string_view value) {
+  const std::string_view trimmed = Trim(value);
+  if (trimmed.size() != 3 || trimmed == "000") return false;
+  for (const char c : trimmed) {
+    if (c != '0' && c != '1') return false;
+  }
+  return true;
+}
+
+// The keys of one section, read the way the catalogue expects them.
+class SectionReader {
+ public:
+  SectionReader(const Profile& profile, std::string_view section, char decimal_separator)
+      : profile_(profile), section_(section), separator_(decimal_separator) {}
+
+  char separator() const { return separator_; }
+
+  bool Text(std::string_view key, std::string* value) {
+    return ReadKey(profile_, section_, key, value);
+  }
+
+  // A trimmed text that must be present and pass the test.
+  bool Checked(std::string_view key, bool (*valid)(std::string_view), std::string* value) {
+    if (!Text(key, &value_)) return false;
+    *value = std::string(Trim(value_));
+    return valid == nullptr || valid(*value);
+  }
+
+  // The family prefix1, prefix2, ... up to the first missing or empty key.
+  TextList Numbered(std::string_view prefix, bool decimal) {
+    TextList list;
+    for (std::size_t index = 1;; ++index) {
+      key_.assign(prefix);
+      key_ += std::to_string(index);
+      if (!Text(key_, &value_)) break;
+      if (decimal) {
+        std::string normalized = NormalizeDecimal(value_, separator_);
+        if (!normalized.empty()) value_ = std::move(normalized);
+      }
+      list.push_back(value_);
+    }
+    return list;
+  }
+
+  // A list that is never empty: no key gives one empty entry.
+  TextList Options(std::string_view prefix) {
+    TextList list = Numbered(prefix, false);
+    if (list.empty()) list.emplace_back();
+    return list;
+  }
+
+ private:
+  const Profile& profile_;
+  std::string_view section_;
+  char separator_;
+  std::string key_;
+  std::string value_;
+};
+
+// Option01 followed by every new non-empty name of Option02 and Option03.
+TextList OptionUnion(const ModelRecord& model) {
+  TextList names = model.Option01;
+  std::unordered_set<std::string> seen(names.begin(), names.end());
+  for (const TextList* slot : {&model.Option02, &model.Option03}) {
+    for (const std::string& name : *slot) {
+      if (!name.empty() && seen.insert(name).second) names.push_back(name);
+    }
+  }
+  return names;
+}
+
+int16_t ReadModel(SectionReader& reader, ModelRecord* model) {
+  std::string value;
+  if (!reader.Text("ModelName", &value)) return kStatusModelName;
+  model->ModelName = std::string(Trim(value));
+  if (!reader.Checked("ModelCode1", IsValidModelCode, &model->ModelCode1)) return kStatusModelCode1;
+  if (!reader.Checked("ModelCode2", IsValidModelCode, &model->ModelCode2)) return kStatusModelCode2;
+  if (reader.Text("ModelCode5", &value)) {
+    model->ModelCode5 = std::string(Trim(value));
+    if (!IsValidModelCode(model->ModelCode5)) return kStatusModelCode5;
+  }
+  if (!reader.Checked("ComResource", IsValidComResource, &model->ComResource)) {
+    return kStatusComResource;
+  }
+  if (!reader.Checked("ParamFile", nullptr, &model->ParamFile)) return kStatusParamFile;
+  if (!reader.Checked("FilterFile", nullptr, &model->FilterFile)) return kStatusFilterFile;
+  if (!reader.Checked("HelpFile", nullptr, &model->HelpFile)) return kStatusHelpFile;
+
+  model->Capacity = reader.Numbered("Capacity", true);
+  if (model->Capacity.empty()) return kStatusCapacity;
+  TextList* currents[] = {&model->Current01, &model->Current02, &model->Current03,
+                          &model->Current04};
+  const char* current_keys[] = {"Current01_", "Current02_", "Current03_", "Current04_"};
+  for (int i = 0; i < 4; ++i) {
+    *currents[i] = reader.Numbered(current_keys[i], true);
+    if (currents[i]->empty()) return static_cast<int16_t>(kStatusCurrent01 + i);
+  }
+  model->TypeName = reader.Numbered("TypeName", false);
+  if (model->TypeName.empty()) return kStatusTypeName;
+
+  model->Option01 = reader.Options("Option01_");
+  model->Option02 = reader.Options("Option02_");
+  model->Option03 = reader.Options("Option03_");
+  model->OptionXX = reader.Options("OptionXX_");
+  if (model->OptionXX.front().empty()) model->OptionXX = OptionUnion(*model);
+
+  model->OptionValues.names = model->OptionXX;
+  model->OptionValues.values.assign(model->OptionXX.size(), std::string());
+  for (std::size_t i = 0; i < model->OptionXX.size(); ++i) {
+    const std::string& name = model->OptionXX[i];
+    if (!name.empty() && reader.Text(name, &value)) model->OptionValues.values[i] = value;
+  }
+
+  model->OptionSlotCnt.clear();
+  if (reader.Text("OptionSlotCnt", &value) && IsNumericValue(value, reader.separator())) {
+    model->OptionSlotCnt = std::string(Trim(value));
+  }
+  model->CapacityClass = CapacityClassOf(model->Capacity);
+  return 0;
+}
+
+}  // namespace
+
+CatalogueReadResult ReadCatalogueProfile(const Profile& profile, char decimal_separator) {
+  CatalogueReadResult result;
+  result.found = true;
+  std::vector<std::string> sections;
+  if (!ReadSectionNames(profile, &sections, &result.overflow)) {
+    result.status = kStatusNoSection;
+    return result;
+  }
+  ModelCatalogue models(sections.size());
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    SectionReader reader(profile, sections[i], decimal_separator);
+    const int16_t status = ReadModel(reader, &models[i]);
+    if (status != 0) {
+      result.status = status;
+      return result;
+    }
+  }
+  result.models = std::move(models);
+  return result;
+}
+
+CatalogueReadResult ReadCatalogueText(std::string_view text, char decimal_separator) {
+  const ProfileIndex index(text);
+  return ReadCatalogueProfile(index, decimal_separator);
+}
+
+CatalogueReadResult ReadCatalogueFile(const std::string& path, char decimal_separator) {
+  if (CheckPath(path, 0).empty()) return CatalogueReadResult{};
+  std::string text;
+  if (!platform::ReadWholeFile(path, &text)) {
+    CatalogueReadResult result;
+    result.found = true;
+    result.status = kStatusNoSection;
+    return result;
+  }
+  return ReadCatalogueText(text, decimal_separator);
+}
+
+CatalogueReadResult ReadCatalogueFile(const std::string& path) {
+  return ReadCatalogueFile(path, platform::LocaleDecimalSeparator());
+}
+
+std::string CatalogueFilePath(std::string_view folder) {
+  return JoinPath(folder, kCatalogueFileName);
+}
+
+std::string InsertLargeCapacityMark(std::string_view param_file) {
+  const std::size_t dash = param_file.rfind('-');
+  std::size_t at = 0;
+  if (dash != std::string_view::npos) {
+    at = dash >= 4 ? dash - 4 : 0;
+  } else if (param_file.size() >= 8) {
+    at = param_file.size() - 8;
+  }
+  std::string result(param_file.substr(0, at));
+  result += 'l';
+  result += param_file.substr(at);
+  return result;
+}
+
+std::string RemoveLargeCapacityMark(std::string_view param_file) {
+  std::string result(param_file);
+  const std::size_t mark = result.find("l_");
+  if (mark != std::string::npos) result.erase(mark, 1);
+  return result;
+}
+
+int16_t TakeImportedModel(const CatalogueReadResult& read, ModelRecord* model,
+                          int16_t* capacity_class) {
+  if (read.models.size() != 1) return kStatusImportFile;
+  *model = read.models.front();
+  if (IsSmallCapacity(model->Capacity.back())) {
+    *capacity_class = kClassSmall;
+  } else {
+    *capacity_class = kClassLarge;
+    model->ParamFile = InsertLargeCapacityMark(model->ParamFile);
+  }
+  return 0;
+}
+
+int16_t ReadCatalogue(EditorState& state, Desktop& desktop, const std::string& location, int mode) {
+  state.ResetEditModels();
+  state.ModelInfoDirty = false;
+  if (mode != kCatalogueModeFolder && mode != kCatalogueModeImport) return kStatusNoSection;
+
+  std::string file = location;
+  if (mode == kCatalogueModeFolder) {
+    state.CatalogueFolder = location;
+    file = CatalogueFilePath(location);
+  }
+  const CatalogueReadResult read = ReadCatalogueFile(file);
+  if (!read.found || read.status != 0) return read.status;
+
+  if (mode == kCatalogueModeFolder) {
+    PublishCatalogue(state.Catalogue, read.models);
+    if (read.overflow) ShowError(desktop, kMessageTooManyModels);
+    return 0;
+  }
+  int16_t capacity_class = kClassNone;
+  const int16_t status = TakeImportedModel(read, &state.Buffer.EditModel, &capacity_class);
+  if (status != 0) return status;
+  state.SelectedCapacityClass = capacity_class;
+  state.EditCapacityClass = capacity_class;
+  return 0;
+}
+
+}  // namespace pfedit
