@@ -14,10 +14,10 @@ namespace pfedit {
 
 namespace {
 
+// Three flags, at least one set. The value comes trimmed.
 bool IsValidComResource(std::string_view value) {
-  const std::string_view trimmed = Trim(value);
-  if (trimmed.size() != 3 || trimmed == "000") return false;
-  for (const char c : trimmed) {
+  if (value.size() != 3 || value == "000") return false;
+  for (const char c : value) {
     if (c != '0' && c != '1') return false;
   }
   return true;
