@@ -1,9 +1,154 @@
+// pfedit-cli list FOLDER|FILE.vf_ [--json]: the models of a folder's catalogue,
+// or the one model of an export file as the editor imports it, one line per
+// model or as JSON. Texts are the file's bytes.
+
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue_reader.h"
 #include "cli/commands.h"
+#include "cli/json.h"
+#include "core/messages.h"
+#include "core/paths.h"
 
 namespace pfedit::cli {
 
-int RunList(const Args&, std::ostream&, std::ostream& err) {
-  return UsageError(err, "list is not available yet");
+namespace {
+
+constexpr int kMessageFileMissing = 1007;
+
+const char* ClassName(int16_t capacity_class) {
+  switch (capacity_class) {
+    case kClassLarge:
+      return "large";
+    case kClassSmall:
+      return "small";
+    case kClassBoth:
+      return "both";
+    default:
+      return "none";
+  }
+}
+
+std::string JsonList(const TextList& list) {
+  std::string text = "[";
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (i > 0) text += ',';
+    text += JsonString(list[i]);
+  }
+  return text + ']';
+}
+
+std::string JsonPairs(const OptionValueTable& table) {
+  std::string text = "[";
+  for (std::size_t i = 0; i < table.names.size(); ++i) {
+    if (i > 0) text += ',';
+    const std::string value = i < table.values.size() ? table.values[i] : std::string();
+    text += '[' + JsonString(table.names[i]) + ',' + JsonString(value) + ']';
+  }
+  return text + ']';
+}
+
+std::string ModelJson(const ModelRecord& m, std::size_t position) {
+  std::string text = "{\"position\":" + std::to_string(position);
+  auto field = [&text](const char* name, const std::string& json) {
+    text += ',';
+    text += JsonString(name);
+    text += ':';
+    text += json;
+  };
+  field("ModelName", JsonString(m.ModelName));
+  field("ModelCode1", JsonString(m.ModelCode1));
+  field("ModelCode2", JsonString(m.ModelCode2));
+  field("ModelCode5", JsonString(m.ModelCode5));
+  field("ComResource", JsonString(m.ComResource));
+  field("ParamFile", JsonString(m.ParamFile));
+  field("FilterFile", JsonString(m.FilterFile));
+  field("HelpFile", JsonString(m.HelpFile));
+  field("Capacity", JsonList(m.Capacity));
+  field("Current01", JsonList(m.Current01));
+  field("Current02", JsonList(m.Current02));
+  field("Current03", JsonList(m.Current03));
+  field("Current04", JsonList(m.Current04));
+  field("TypeName", JsonList(m.TypeName));
+  field("Option01", JsonList(m.Option01));
+  field("Option02", JsonList(m.Option02));
+  field("Option03", JsonList(m.Option03));
+  field("OptionXX", JsonList(m.OptionXX));
+  field("OptionValues", JsonPairs(m.OptionValues));
+  field("OptionSlotCnt", JsonString(m.OptionSlotCnt));
+  field("CapacityClass", std::to_string(m.CapacityClass));
+  return text + '}';
+}
+
+int ReadFailure(const std::string& file, int status, bool json, std::ostream& out,
+                std::ostream& err) {
+  const std::string message = GetMessageText(status);
+  err << file << ": " << status << ": " << message << '\n';
+  if (json) out << "{\"status\":" << status << ",\"message\":" << JsonString(message) << "}\n";
+  return 1;
+}
+
+}  // namespace
+
+int RunList(const Args& args, std::ostream& out, std::ostream& err) {
+  bool json = false;
+  std::vector<std::string> paths;
+  for (const std::string& arg : args) {
+    if (arg == "--json") {
+      json = true;
+    } else if (!arg.empty() && arg[0] == '-') {
+      return UsageError(err, "list: unknown option '" + arg + "'");
+    } else {
+      paths.push_back(arg);
+    }
+  }
+  if (paths.size() != 1) return UsageError(err, "list takes one folder or export file");
+
+  // A folder stands for its catalogue; anything else is read as an export file.
+  const bool folder = !CheckPath(paths[0], kAttributeDirectory).empty();
+  const std::string file = folder ? CatalogueFilePath(paths[0]) : paths[0];
+  CatalogueReadResult read = ReadCatalogueFile(file);
+  if (!read.found) return ReadFailure(file, kMessageFileMissing, json, out, err);
+  if (read.status != 0) return ReadFailure(file, read.status, json, out, err);
+
+  std::vector<int> warnings;
+  ModelCatalogue models;
+  if (folder) {
+    models = std::move(read.models);
+    if (read.overflow) warnings.push_back(kMessageTooManyModels);
+  } else {
+    ModelRecord model;
+    int16_t capacity_class = kClassNone;
+    const int16_t status = TakeImportedModel(read, &model, &capacity_class);
+    if (status != 0) return ReadFailure(file, status, json, out, err);
+    models.push_back(std::move(model));
+  }
+  for (const int warning : warnings) {
+    err << file << ": " << warning << ": " << GetMessageText(warning) << '\n';
+  }
+
+  if (!json) {
+    for (std::size_t i = 0; i < models.size(); ++i) {
+      const ModelRecord& m = models[i];
+      out << i + 1 << '\t' << m.ModelName << '\t' << ClassName(m.CapacityClass) << '\t'
+          << m.ParamFile << '\n';
+    }
+    return 0;
+  }
+  std::string text = "{\"status\":0,\"warnings\":[";
+  for (std::size_t i = 0; i < warnings.size(); ++i) {
+    if (i > 0) text += ',';
+    text += std::to_string(warnings[i]);
+  }
+  text += "],\"models\":[";
+  for (std::size_t i = 0; i < models.size(); ++i) {
+    if (i > 0) text += ',';
+    text += ModelJson(models[i], i + 1);
+  }
+  text += "]}\n";
+  out << text;
+  return 0;
 }
 
 }  // namespace pfedit::cli
