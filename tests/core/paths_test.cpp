@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
+#include <filesystem>
 
 #include "core/help.h"
 #include "core/paths.h"
@@ -90,7 +90,7 @@ TEST(HelpFile, PresentFileIsOpenedByShowHelp) {
   TempFolder folder;
   const std::string help = HelpFileBelow(folder.path());
   ASSERT_EQ(help, folder.path() + "/en/help/dorvien.chm");
-  ASSERT_EQ(std::system(("mkdir -p '" + FolderPart(help) + "'").c_str()), 0);
+  std::filesystem::create_directories(FolderPart(help));
   folder.Write("en/help/dorvien.chm", "chm");
   EditorState state;
   ScriptedDesktop desktop;

@@ -1,0 +1,87 @@
+#include "editor/frm_pr_file_edit.h"
+
+#include "about/frm_version.h"
+#include "core/help.h"
+#include "core/messages.h"
+#include "core/text_services.h"
+#include "editor/grid_layout.h"
+
+namespace pfedit::editor {
+
+namespace {
+constexpr int kMessageUnsavedExit = 1004;
+}
+
+frmPrFileEdit::frmPrFileEdit(EditorState& state, Desktop& desktop)
+    : state_(state), desktop_(desktop) {}
+
+void frmPrFileEdit::Form_Load(const std::string& program_folder) {
+  state_.Buffer.RecordCount = 0;
+  state_.EditFolder.clear();
+  InitHelpPath(state_, desktop_, program_folder);
+
+  Caption = GetMessageText(kMessageTitle);
+  lblPrNo.Caption = GetMessageText(1);
+  CmdEnd.Caption = GetMessageText(111);
+  txtPr.Enabled = false;
+  txtPr.MaxLength = 3;
+  CmdEnd.Enabled = false;
+  SetUpParameterGrid(sprParaList);
+  MenuSet(0);
+}
+
+void frmPrFileEdit::MenuSet(int state) {
+  menus_.MenuSet(state, state_.EditMode);
+}
+
+void frmPrFileEdit::SetMainCaption(std::string_view model_name, int capacity_class) {
+  Caption = MainCaptionText(model_name, capacity_class);
+}
+
+bool frmPrFileEdit::ConfirmExit() {
+  if (!state_.HasUnsavedData()) return true;
+  return AskYesNo(desktop_, kMessageUnsavedExit);
+}
+
+bool frmPrFileEdit::Form_QueryUnload() {
+  CloseRequested = false;
+  if (!ConfirmExit()) return false;
+  state_.ParametersDirty = false;
+  return true;
+}
+
+void frmPrFileEdit::Invoke(MenuItem item) {
+  if (!MenuEnabled(item)) return;
+  switch (item) {
+    case MenuItem::mnuFileExit:
+      mnuFileExit_Click();
+      break;
+    case MenuItem::mnuHelpItem:
+      mnuHelpItem_Click();
+      break;
+    case MenuItem::mnuHelpVer:
+      mnuHelpVer_Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void frmPrFileEdit::mnuEdit_Click() {
+  if (sprParaList.RowCount() < 1) return;
+  const bool has_text = !desktop_.ClipboardText().empty();
+  menus_.SetEnabled(MenuItem::mnuEditPaste, has_text);
+  menus_.SetEnabled(MenuItem::mnuEditAddPaste, has_text);
+}
+
+void frmPrFileEdit::mnuHelpItem_Click() {
+  ShowHelp(state_, desktop_);
+}
+
+void frmPrFileEdit::mnuHelpVer_Click() {
+  about::frmVersion form;
+  form.Form_Load();
+  desktop_.RunModal(form);
+}
+
+}  // namespace pfedit::editor

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "about/frm_version.h"
+#include "core/help.h"
+#include "core/version.h"
+#include "editor/frm_pr_file_edit.h"
+#include "support/scripted_desktop.h"
+#include "support/temp_folder.h"
+
+namespace pfedit::editor {
+namespace {
+
+using test::ScriptedDesktop;
+using test::TempFolder;
+
+// A program folder with the help file in its place, so start-up is quiet.
+class MainWindow : public ::testing::Test {
+ protected:
+  MainWindow() {
+    std::filesystem::create_directories(folder.File("en/help"));
+    folder.Write("en/help/dorvien.chm", "help");
+    form.Form_Load(folder.path());
+  }
+
+  TempFolder folder;
+  EditorState state;
+  ScriptedDesktop desktop;
+  frmPrFileEdit form{state, desktop};
+};
+
+TEST_F(MainWindow, StartsInStateZeroWithItsCaptions) {
+  EXPECT_EQ(form.Caption, "Parameter File Editor");
+  EXPECT_EQ(form.lblPrNo.Caption, "Parameter No.");
+  EXPECT_EQ(form.CmdEnd.Caption, "Parameter Check");
+  EXPECT_FALSE(form.CmdEnd.Enabled);
+  EXPECT_FALSE(form.txtPr.Enabled);
+  EXPECT_EQ(form.txtPr.MaxLength, 3);
+  EXPECT_EQ(form.sprParaList.RowCount(), 0);
+  EXPECT_EQ(form.sprParaList.ColumnCount(), 20);
+  EXPECT_EQ(state.HelpFilePath, HelpFileBelow(folder.path()));
+  for (const Menu& menu : MainMenus()) {
+    for (const MenuEntry& entry : menu.entries) {
+      const bool always = entry.item == MenuItem::mnuFileFolder ||
+                          entry.item == MenuItem::mnuFileExit ||
+                          entry.item == MenuItem::mnuHelpItem || entry.item == MenuItem::mnuHelpVer;
+      EXPECT_EQ(form.MenuEnabled(entry.item), always) << entry.caption;
+    }
+  }
+}
+
+TEST(MainWindowStartUp, MissingHelpFileIsReportedAndStartUpGoesOn) {
+  TempFolder folder;
+  EditorState state;
+  ScriptedDesktop desktop;
+  desktop.ExpectMessage(1086);
+  frmPrFileEdit form(state, desktop);
+  form.Form_Load(folder.path());
+  EXPECT_EQ(state.HelpFilePath, "");
+  EXPECT_EQ(desktop.boxes.at(0).icon, Icon::Exclamation);
+  EXPECT_EQ(desktop.boxes.at(0).title, "Parameter File Editor");
+  form.Invoke(MenuItem::mnuHelpItem);
+  EXPECT_TRUE(desktop.help_opened.empty());
+}
+
+TEST_F(MainWindow, ClosingAsksOnlyWithUnsavedDataAndOnlyYesCloses) {
+  const struct {
+    bool parameters_dirty;
+    bool model_info_dirty;
+    bool asked;
+    Answer answer;
+    bool closes;
+  } cases[] = {
+      {false, false, false, Answer::Yes, true},
+      {true, false, true, Answer::Yes, true},
+      {false, true, true, Answer::No, false},
+      {true, true, true, Answer::No, false},
+  };
+  for (const auto& c : cases) {
+    state.ParametersDirty = c.parameters_dirty;
+    state.ModelInfoDirty = c.model_info_dirty;
+    if (c.asked) desktop.ExpectMessage(1004, c.answer);
+    EXPECT_EQ(form.Form_QueryUnload(), c.closes);
+    // A refused close keeps every flag; an accepted one drops the parameters' flag.
+    EXPECT_EQ(state.ParametersDirty, c.closes ? false : c.parameters_dirty);
+    EXPECT_EQ(state.ModelInfoDirty, c.model_info_dirty);
+  }
+  for (const MessageBox& box : desktop.boxes) {
+    EXPECT_EQ(box.icon, Icon::Question);
+    EXPECT_EQ(box.buttons, Buttons::YesNo);
+  }
+}
+
+TEST_F(MainWindow, ExitRequestsTheCloseThatAsks) {
+  form.Invoke(MenuItem::mnuFileExit);
+  EXPECT_TRUE(form.CloseRequested);
+  state.ParametersDirty = true;
+  desktop.ExpectMessage(1004, Answer::No);
+  EXPECT_FALSE(form.Form_QueryUnload());
+  EXPECT_FALSE(form.CloseRequested);
+}
+
+TEST_F(MainWindow, EditMenuOpeningFollowsTheClipboardOnlyWithRows) {
+  form.MenuSet(1);
+  form.MenuSet(4);
+  form.sprParaList.SetRowCount(0);
+  desktop.clipboard = "text";
+  form.mnuEdit_Click();
+  EXPECT_FALSE(form.MenuEnabled(MenuItem::mnuEditPaste)) << "no rows: left as it was";
+
+  form.sprParaList.SetRowCount(3);
+  form.mnuEdit_Click();
+  EXPECT_TRUE(form.MenuEnabled(MenuItem::mnuEditPaste));
+  EXPECT_TRUE(form.MenuEnabled(MenuItem::mnuEditAddPaste));
+
+  desktop.clipboard.clear();
+  form.mnuEdit_Click();
+  EXPECT_FALSE(form.MenuEnabled(MenuItem::mnuEditPaste));
+  EXPECT_FALSE(form.MenuEnabled(MenuItem::mnuEditAddPaste));
+}
+
+TEST_F(MainWindow, HelpCommandsOpenHelpAndTheAboutBox) {
+  form.Invoke(MenuItem::mnuHelpItem);
+  EXPECT_EQ(desktop.help_opened, std::vector<std::string>{state.HelpFilePath});
+  std::string shown_version;
+  desktop.ExpectDialog("frmVersion", [&](DialogLogic& dialog) {
+    auto& about = static_cast<about::frmVersion&>(dialog);
+    shown_version = about.lblVersion_num;
+    about.CmdOK_Click();
+  });
+  form.Invoke(MenuItem::mnuHelpVer);
+  EXPECT_EQ(shown_version, about::VersionNumberText(kVersionMajor, kVersionMinor));
+}
+
+TEST_F(MainWindow, DisabledItemsDoNothing) {
+  form.Invoke(MenuItem::mnuFileSave);
+  form.Invoke(MenuItem::mnuEditCut);
+  EXPECT_FALSE(form.CloseRequested);
+  EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(MainWindow, CaptionNamesTheModelAndClass) {
+  form.SetMainCaption("TEST1", 2);
+  EXPECT_EQ(form.Caption, "Parameter File Editor [TEST1] - (Small Capacity)");
+  form.SetMainCaption("", 0);
+  EXPECT_EQ(form.Caption, "Parameter File Editor");
+}
+
+}  // namespace
+}  // namespace pfedit::editor
