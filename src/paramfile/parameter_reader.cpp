@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -124,6 +125,14 @@ bool IsValidParamNo(std::string_view text) {
   return InRange(number - kSecondParameterOffset, 902, 939);
 }
 
+// How many records to make room for: one per line, as the writer writes
+// them, but never more than the text could hold or a count can hold, so that
+// a file of empty lines does not reserve a mountain.
+std::size_t ExpectedRecords(std::string_view bytes) {
+  const auto lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+  return std::min({lines, bytes.size() / kParameterFieldCount + 1, std::size_t{INT16_MAX}});
+}
+
 }  // namespace
 
 bool ParameterRecordIsValid(const ParameterRecord& record, char decimal_separator) {
@@ -141,23 +150,26 @@ bool ParameterRecordIsValid(const ParameterRecord& record, char decimal_separato
 
 ParameterReadResult ReadParameterText(std::string_view bytes, char decimal_separator) {
   ParameterReadResult result;
+  result.records.reserve(ExpectedRecords(bytes));
   ValueScanner scanner(bytes);
   while (!scanner.AtEndOfData()) {
-    ParameterRecord record;
+    ParameterRecord& record = result.records.emplace_back();
     for (int field = 0; field < kParameterFieldCount; ++field) {
       std::string_view value;
       if (scanner.Next(&value) != ValueScanner::Result::kValue || !SetField(record, field, value)) {
+        // A record that could not be read whole is no record.
+        result.records.pop_back();
         result.status = kMessageReadFailed;
         return result;
       }
       // The model section of an export file ends the records. It is
       // recognised by its first value, before its lines are taken as fields.
       if (field == 0 && value.substr(0, kModelSectionStart.size()) == kModelSectionStart) {
+        result.records.pop_back();
         return result;
       }
     }
-    result.records.push_back(std::move(record));
-    if (!ParameterRecordIsValid(result.records.back(), decimal_separator)) {
+    if (!ParameterRecordIsValid(record, decimal_separator)) {
       result.status = kMessageFormatDiffers;
       return result;
     }

@@ -11,6 +11,22 @@ bool IsLineEnd(char c) {
   return c == '\r' || c == '\n';
 }
 
+// Which bytes end an unquoted value, looked up rather than compared: the
+// scanner's inner loop runs once per byte of the file.
+struct ValueEnds {
+  constexpr ValueEnds() : table() {
+    table[static_cast<unsigned char>(',')] = true;
+    table[static_cast<unsigned char>('\r')] = true;
+    table[static_cast<unsigned char>('\n')] = true;
+  }
+  bool table[256];
+};
+constexpr ValueEnds kValueEnds;
+
+bool EndsValue(char c) {
+  return kValueEnds.table[static_cast<unsigned char>(c)];
+}
+
 }  // namespace
 
 ValueScanner::ValueScanner(std::string_view text) : text_(text), data_end_(text.size()) {
@@ -34,16 +50,19 @@ ValueScanner::Result ValueScanner::Next(std::string_view* value) {
     *value = text_.substr(position_ + 1, close - position_ - 1);
     position_ = close + 1;
     // Text after the closing quote belongs to no value.
-    const std::size_t end = text_.find_first_of(",\r\n", position_);
-    position_ = end == std::string_view::npos ? text_.size() : end;
+    position_ = EndOfValue(position_);
   } else {
-    const std::size_t end = text_.find_first_of(",\r\n", position_);
-    const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+    const std::size_t stop = EndOfValue(position_);
     *value = text_.substr(position_, stop - position_);
     position_ = stop;
   }
   TakeDelimiter();
   return Result::kValue;
+}
+
+std::size_t ValueScanner::EndOfValue(std::size_t from) const {
+  while (from < text_.size() && !EndsValue(text_[from])) ++from;
+  return from;
 }
 
 void ValueScanner::TakeDelimiter() {

@@ -40,6 +40,8 @@ class ValueScanner {
   Result Next(std::string_view* value);
 
  private:
+  // The position of the comma or line end after `from`, or the text's end.
+  std::size_t EndOfValue(std::size_t from) const;
   // Consumes the comma or line end that ends the value at position_.
   void TakeDelimiter();
 

@@ -1,0 +1,149 @@
+// Reading and writing a 2000-record parameter file, each next to its floor:
+// the same bytes read into memory, and the same bytes written with the same
+// durable write the writer uses (and, for comparison, without the flush).
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/editor_state.h"
+#include "core/platform.h"
+#include "paramfile/parameter_file.h"
+
+namespace {
+
+constexpr int kRecords = 2000;
+
+// Records as a real model has them: mostly first parameters with short
+// names, some names and ranges with commas, some without initial value, the
+// second parameters at the end.
+std::vector<pfedit::ParameterRecord> SampleRecords() {
+  std::vector<pfedit::ParameterRecord> records;
+  records.reserve(kRecords);
+  for (int i = 0; i < kRecords; ++i) {
+    pfedit::ParameterRecord r;
+    const int number = i < kRecords - 38 ? i % 1000 : 2902 + (i - (kRecords - 38));
+    r.ParamNo = std::to_string(number);
+    r.ParamName = i % 7 == 0 ? "Output frequency, terminal " + std::to_string(i)
+                             : "Parameter " + std::to_string(i);
+    r.InitialValue = i % 11 == 0 ? -1 : (i * 37) % 65536;
+    r.Digit = static_cast<int16_t>(i % 4);
+    r.UnitIndex = static_cast<int16_t>(i % 23);
+    r.SettingRange = i % 5 == 0 ? "0, 1, 2, 3" : "0-400Hz";
+    r.SpecialCode = static_cast<int16_t>(i % 4);
+    r.SortKey = std::to_string(number + pfedit::kSortKeyOffset);
+    r.DisplayCode = i % 13 == 0 ? "256" : "0";
+    r.FunctionCode = (i * 257) % 65536;
+    r.Aux1 = r.Aux2 = r.Aux3 = r.Aux4 = r.Aux5 = "0";
+    r.Aux6 = r.Aux7 = r.Aux8 = "NULL";
+    r.WriteOrder = 10;
+    r.Attribute = static_cast<int16_t>(i % 3 == 0 ? 16 : 0);
+    records.push_back(std::move(r));
+  }
+  return records;
+}
+
+struct Files {
+  Files() {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("pfedit-bench-" + std::to_string(std::random_device()()));
+    std::filesystem::create_directories(folder);
+    this->folder = folder.string();
+    source = (folder / "source.vfd").string();
+    target = (folder / "target.vfd").string();
+    records = SampleRecords();
+    bytes = pfedit::ParameterFileText(records);
+    pfedit::platform::WriteFileDurably(source, bytes, false);
+  }
+  ~Files() {
+    std::error_code error;
+    std::filesystem::remove_all(folder, error);
+  }
+  std::string folder;
+  std::string source;
+  std::string target;
+  std::vector<pfedit::ParameterRecord> records;
+  std::string bytes;
+};
+
+Files& Shared() {
+  static Files files;
+  return files;
+}
+
+void BM_ReadFloor(benchmark::State& state) {
+  Files& files = Shared();
+  for (auto _ : state) {
+    std::string bytes;
+    benchmark::DoNotOptimize(pfedit::platform::ReadWholeFile(files.source, &bytes));
+    benchmark::DoNotOptimize(bytes.data());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * files.bytes.size()));
+}
+BENCHMARK(BM_ReadFloor);
+
+void BM_ReadParameterFile(benchmark::State& state) {
+  Files& files = Shared();
+  for (auto _ : state) {
+    const pfedit::ParameterReadResult result = pfedit::ReadParameterFileAt(files.source);
+    if (result.status != 0 || result.records_read != kRecords) state.SkipWithError("read failed");
+    benchmark::DoNotOptimize(result.records.data());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * files.bytes.size()));
+}
+BENCHMARK(BM_ReadParameterFile);
+
+// What building the 2000 records alone costs: a copy of a finished list.
+void BM_RecordsCopyFloor(benchmark::State& state) {
+  Files& files = Shared();
+  for (auto _ : state) {
+    std::vector<pfedit::ParameterRecord> copy = files.records;
+    benchmark::DoNotOptimize(copy.data());
+  }
+}
+BENCHMARK(BM_RecordsCopyFloor);
+
+void BM_WriteFloorDurable(benchmark::State& state) {
+  Files& files = Shared();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(pfedit::platform::WriteFileDurably(files.target, files.bytes, false));
+  }
+}
+BENCHMARK(BM_WriteFloorDurable)->UseRealTime();
+
+void BM_WriteParameterFile(benchmark::State& state) {
+  Files& files = Shared();
+  pfedit::EditorState editor;
+  editor.Buffer.ParameterList = files.records;
+  for (auto _ : state) {
+    if (!pfedit::WriteParameterFile(editor, files.target)) state.SkipWithError("write failed");
+  }
+}
+BENCHMARK(BM_WriteParameterFile)->UseRealTime();
+
+// Without the flush to the disk: what formatting costs next to a bare write.
+void BM_WriteFloorPlain(benchmark::State& state) {
+  Files& files = Shared();
+  for (auto _ : state) {
+    std::ofstream out(files.target, std::ios::binary | std::ios::trunc);
+    out.write(files.bytes.data(), static_cast<std::streamsize>(files.bytes.size()));
+  }
+}
+BENCHMARK(BM_WriteFloorPlain)->UseRealTime();
+
+void BM_FormatAndWritePlain(benchmark::State& state) {
+  Files& files = Shared();
+  for (auto _ : state) {
+    const std::string text = pfedit::ParameterFileText(files.records);
+    std::ofstream out(files.target, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  }
+}
+BENCHMARK(BM_FormatAndWritePlain)->UseRealTime();
+
+}  // namespace
