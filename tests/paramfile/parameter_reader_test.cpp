@@ -238,5 +238,13 @@ TEST_F(ReadIntoStateTest, ReadFailureShows1015) {
   EXPECT_EQ(state.Buffer.ParameterList[0].ParamNo, "old");
 }
 
+TEST_F(ReadIntoStateTest, MoreRecordsThanACountHoldsFailToRead) {
+  std::string text;
+  for (int i = 0; i <= INT16_MAX; ++i) text += ValidLine("1");
+  desktop.ExpectMessage(kMessageReadFailed);
+  EXPECT_FALSE(ReadText(text));
+  EXPECT_EQ(state.Buffer.RecordCount, 0);
+}
+
 }  // namespace
 }  // namespace pfedit
