@@ -1,0 +1,156 @@
+#include "gui/qt_desktop.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "gui/dialog_views.h"
+#include "gui/text_codec.h"
+
+namespace pfedit::gui {
+
+namespace {
+
+QMessageBox::Icon QtIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Information:
+      return QMessageBox::Information;
+    case Icon::Exclamation:
+      return QMessageBox::Warning;
+    case Icon::Question:
+      return QMessageBox::Question;
+    case Icon::Critical:
+      return QMessageBox::Critical;
+    case Icon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton QtButton(Answer answer) {
+  switch (answer) {
+    case Answer::Ok:
+      return QMessageBox::Ok;
+    case Answer::Cancel:
+      return QMessageBox::Cancel;
+    case Answer::Yes:
+      return QMessageBox::Yes;
+    case Answer::No:
+      return QMessageBox::No;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButtons QtButtons(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok:
+      return QMessageBox::Ok;
+    case Buttons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
+// Closing a box with Escape or its close button counts as its "negative"
+// answer, as on the platform the editor came from.
+Answer FromQt(int button, Buttons buttons) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    case QMessageBox::Cancel:
+      return Answer::Cancel;
+    case QMessageBox::Ok:
+      return Answer::Ok;
+    default:
+      break;
+  }
+  if (buttons == Buttons::YesNo) return Answer::No;
+  return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+QString DisplayLines(const std::string& text) {
+  QString shown = FromAnsi(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return shown;
+}
+
+}  // namespace
+
+QString PathFromBytes(const std::string& path) {
+#ifdef _WIN32
+  return FromAnsi(path);
+#else
+  return QFile::decodeName(QByteArray::fromStdString(path));
+#endif
+}
+
+std::string PathToBytes(const QString& path) {
+#ifdef _WIN32
+  return ToAnsi(path);
+#else
+  return QFile::encodeName(path).toStdString();
+#endif
+}
+
+QString QtFileFilter(const std::string& filter) {
+  const std::size_t bar = filter.find('|');
+  return FromAnsi(bar == std::string::npos ? filter : filter.substr(0, bar));
+}
+
+Answer QtDesktop::ShowMessage(const MessageBox& box) {
+  QMessageBox dialog(QtIcon(box.icon), FromAnsi(box.title), DisplayLines(box.text),
+                     QtButtons(box.buttons), owner_.data());
+  dialog.setDefaultButton(QtButton(box.default_button));
+  return FromQt(dialog.exec(), box.buttons);
+}
+
+void QtDesktop::SetWaitCursor(bool on) {
+  if (on) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+std::string QtDesktop::ClipboardText() {
+  return ToAnsi(QApplication::clipboard()->text());
+}
+
+void QtDesktop::SetClipboardText(const std::string& text) {
+  QApplication::clipboard()->setText(FromAnsi(text));
+}
+
+std::string QtDesktop::ChooseFile(const FileDialogRequest& request) {
+  QFileDialog dialog(owner_.data(), FromAnsi(request.title), PathFromBytes(request.initial_folder),
+                     QtFileFilter(request.filter));
+  dialog.setDefaultSuffix(FromAnsi(request.default_extension));
+  if (request.save) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return PathToBytes(dialog.selectedFiles().constFirst());
+}
+
+bool QtDesktop::OpenHelp(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(PathFromBytes(path)));
+}
+
+void QtDesktop::RunModal(DialogLogic& dialog) {
+  RunDialogView(dialog, owner_.data());
+}
+
+}  // namespace pfedit::gui
