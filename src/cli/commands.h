@@ -12,6 +12,9 @@ namespace pfedit::cli {
 
 using Args = std::vector<std::string>;
 
+// The whole tool: the arguments after the program name.
+int RunCli(const Args& args, std::ostream& out, std::ostream& err);
+
 int RunMessages(const Args& args, std::ostream& out, std::ostream& err);
 int RunList(const Args& args, std::ostream& out, std::ostream& err);
 int RunShow(const Args& args, std::ostream& out, std::ostream& err);

@@ -1,0 +1,44 @@
+#include <map>
+
+#include "cli/commands.h"
+#include "core/version.h"
+
+namespace pfedit::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: pfedit-cli [--help | --version | COMMAND ARGS...]\n"
+    "\n"
+    "commands:\n"
+    "  messages               every message of the editor, number<TAB>text\n"
+    "  list FOLDER|FILE.vf_   the models of a catalogue or of an export file [--json]\n"
+    "  show FILE              the parameter records of a parameter or export file [--json]\n";
+
+}  // namespace
+
+int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) return UsageError(err, "no command given");
+  const std::string& first = args.front();
+  if (first == "--help" || first == "-h") {
+    out << kUsage;
+    return 0;
+  }
+  if (first == "--version") {
+    out << "pfedit-cli " << kVersionText << "\n";
+    return 0;
+  }
+  using Command = int (*)(const Args&, std::ostream&, std::ostream&);
+  const std::map<std::string, Command> commands{
+      {"messages", RunMessages},
+      {"list", RunList},
+      {"show", RunShow},
+  };
+  const auto command = commands.find(first);
+  if (command == commands.end()) {
+    return UsageError(err, "unknown command or option '" + first + "'");
+  }
+  return command->second(Args(args.begin() + 1, args.end()), out, err);
+}
+
+}  // namespace pfedit::cli
