@@ -299,7 +299,7 @@ bool ReadKey(const Profile& profile, std::string_view section, std::string_view 
       GetProfileString(profile, section, key, kProfileReadError, kProfileValueBufferSize, value);
   const std::size_t zero = value->find('\0');
   if (zero != std::string::npos) value->resize(zero);
-  return length != 0 && *value != kProfileReadError;
+  return length != 0 && !value->empty() && *value != kProfileReadError;
 }
 
 }  // namespace pfedit

@@ -153,7 +153,8 @@ bool ReadSectionNames(const Profile& profile, std::vector<std::string>* names, b
 
 // The catalogue reader's view of one key: the value read into 128 characters,
 // up to its first zero. True only when the service reported a length other
-// than 0 and the value is not the default text, so an empty value is missing.
+// than 0 and the value is neither empty nor the default text: an empty value
+// counts as missing, also when a zero byte at its start makes it empty.
 bool ReadKey(const Profile& profile, std::string_view section, std::string_view key,
              std::string* value);
 

@@ -174,9 +174,9 @@ TEST(ProfileTest, ReadKeyPresence) {
       {"k=getprivateprofiereaderror", true, "getprivateprofiereaderror"},
       {"k=" + std::string(127, 'a') + "b", true, std::string(127, 'a')},
       {"k=\"" + std::string(130, 'a') + "\"", true, std::string(127, 'a')},
-      // The buffer is taken up to its first zero; the service's length counts.
+      // The buffer is taken up to its first zero.
       {"k=ab\0cd"s, true, "ab"},
-      {"k=\0cd"s, true, ""},
+      {"k=\0cd"s, false, ""},
       {"other=v", false, "GetPrivateProfieReadError"},
   };
   for (const Case& c : cases) {

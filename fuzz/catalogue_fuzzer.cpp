@@ -1,0 +1,145 @@
+// Catalogue text of any bytes. Beyond not crashing:
+// - the one-pass index and the plain per-key scan read the same models and
+//   status (the index may never answer differently from the rules);
+// - a failed read holds no models, and the status does not depend on the
+//   decimal separator;
+// - models whose values the file syntax can carry unchanged, written and read
+//   again, are the same models, and writing them again gives the same bytes.
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/catalogue_writer.h"
+#include "catalogue/profile.h"
+#include "core/model_codes.h"
+#include "core/text_services.h"
+
+namespace {
+
+using namespace pfedit;
+
+void Check(bool condition, const char* what) {
+  if (!condition) {
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
+  }
+}
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// A value that a key line gives back as it is: no blanks at its ends, not
+// wrapped in a pair of quotes.
+bool IsPlain(std::string_view value) {
+  if (value.empty()) return true;
+  if (IsBlank(value.front()) || IsBlank(value.back())) return false;
+  const char first = value.front();
+  return !(value.size() >= 2 && (first == '"' || first == '\'') && value.back() == first);
+}
+
+bool AllPlain(const TextList& list) {
+  for (const std::string& value : list) {
+    if (!IsPlain(value)) return false;
+  }
+  return true;
+}
+
+bool NoEmptyEntry(const TextList& list) {
+  for (const std::string& value : list) {
+    if (value.empty()) return false;
+  }
+  return true;
+}
+
+// Digits and points only: what reading under a point locale leaves alone.
+bool IsPointNumber(std::string_view value) {
+  return NormalizeDecimal(value, '.').empty();
+}
+
+bool AllPointNumbers(const TextList& list) {
+  for (const std::string& value : list) {
+    if (!IsPointNumber(value)) return false;
+  }
+  return true;
+}
+
+bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && EqualsIgnoreCase(text.substr(0, prefix.size()), prefix);
+}
+
+// An option name used as a key: a key line of its own that no earlier key of
+// the written section shadows.
+bool IsOwnKey(std::string_view name) {
+  if (name.empty() || !IsPlain(name) || name.find('=') != std::string_view::npos) return false;
+  if (name.front() == ';' || name.front() == '[') return false;
+  for (const char* key : {"ModelName", "ModelCode", "ComResource", "ParamFile", "FilterFile",
+                          "HelpFile", "Capacity", "Current", "TypeName", "Option"}) {
+    if (StartsWithIgnoreCase(name, key)) return false;
+  }
+  return true;
+}
+
+bool KeepsSlotCount(const ModelRecord& m) {
+  if (m.OptionSlotCnt.empty()) return true;
+  const uint32_t kind = CodeHexValue(m.ModelCode2) & kRatingKindMask;
+  return ModelTypeNumber(m.ModelCode1) == 6 && (kind == 0x10000u || kind == 0x20000u);
+}
+
+bool WritesBack(const ModelRecord& m) {
+  for (const std::string* text : {&m.ModelName, &m.ModelCode1, &m.ModelCode2, &m.ModelCode5,
+                                  &m.ComResource, &m.ParamFile, &m.FilterFile, &m.HelpFile}) {
+    if (!IsPlain(*text)) return false;
+  }
+  if (m.ModelName.empty() || !KeepsSlotCount(m)) return false;
+  if (!AllPointNumbers(m.Capacity) || !AllPlain(m.TypeName)) return false;
+  for (const TextList* currents : {&m.Current01, &m.Current02, &m.Current03, &m.Current04}) {
+    if (currents->size() > m.Capacity.size() || !AllPointNumbers(*currents)) return false;
+  }
+  const bool no_options = m.Option01 == TextList{""} && m.Option02 == TextList{""} &&
+                          m.Option03 == TextList{""} && m.OptionXX == TextList{""};
+  if (no_options) return true;
+  if (!NoEmptyEntry(m.OptionXX)) return false;
+  for (const TextList* slot : {&m.Option01, &m.Option02, &m.Option03}) {
+    if (!AllPlain(*slot)) return false;
+  }
+  for (const std::string& name : m.OptionXX) {
+    if (!IsOwnKey(name)) return false;
+  }
+  return AllPlain(m.OptionValues.values);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const CatalogueReadResult read = ReadCatalogueText(text, '.');
+
+  if (size <= 4096) {  // the scan rereads the text for every key
+    const ProfileScan scan(text);
+    const CatalogueReadResult scanned = ReadCatalogueProfile(scan, '.');
+    Check(scanned.status == read.status, "index and scan give one status");
+    Check(scanned.overflow == read.overflow, "index and scan see the same sections");
+    Check(scanned.models == read.models, "index and scan read the same models");
+  }
+  Check(ReadCatalogueText(text, ',').status == read.status, "status without regard to locale");
+  if (read.status != 0) {
+    Check(read.models.empty(), "a failed read holds no models");
+    return 0;
+  }
+  Check(!read.models.empty() && read.models.size() <= 256, "1 to 256 models");
+
+  for (const ModelRecord& model : read.models) {
+    if (!WritesBack(model)) return 0;
+  }
+  const std::string written = FormatCatalogue(read.models);
+  const CatalogueReadResult again = ReadCatalogueText(written, '.');
+  Check(again.status == 0, "a written catalogue reads");
+  Check(again.models == read.models, "written and read again gives the same models");
+  Check(FormatCatalogue(again.models) == written, "writing twice gives the same bytes");
+  return 0;
+}
