@@ -1,0 +1,178 @@
+#include "gui/table/cell_delegates.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "gui/table/key_codes.h"
+#include "gui/table/table_adapter.h"
+#include "gui/text_codec.h"
+
+namespace pfedit::gui {
+namespace {
+
+// Where an open editor belongs, kept on the editor itself.
+constexpr char kColumnProperty[] = "pfeditColumn";
+constexpr char kRowProperty[] = "pfeditRow";
+
+int ColumnOf(const QModelIndex& index) {
+  return TableAdapter::ColumnOf(index);
+}
+int RowOf(const QModelIndex& index) {
+  return TableAdapter::RowOf(index);
+}
+
+}  // namespace
+
+CellValidator::CellValidator(const TableModel& model, int column, int row, QObject* parent)
+    : QValidator(parent), model_(model), column_(column), row_(row) {}
+
+QValidator::State CellValidator::validate(QString& input, int&) const {
+  switch (model_.CheckEntry(column_, row_, ToAnsi(input))) {
+    case EntryCheck::Acceptable:
+      return Acceptable;
+    case EntryCheck::Intermediate:
+      return Intermediate;
+    case EntryCheck::Invalid:
+      break;
+  }
+  return Invalid;
+}
+
+QLineEdit* TypedCellDelegate::NewLineEdit(QWidget* parent, const QModelIndex& index,
+                                          bool validated) const {
+  auto* editor = new QLineEdit(parent);
+  editor->setFrame(false);
+  const int max_length = model_.Type(ColumnOf(index), RowOf(index)).max_length;
+  if (max_length > 0) editor->setMaxLength(max_length);
+  if (validated) {
+    editor->setValidator(new CellValidator(model_, ColumnOf(index), RowOf(index), editor));
+  }
+  return editor;
+}
+
+QWidget* TextCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                        const QModelIndex& index) const {
+  return NewLineEdit(parent, index, false);
+}
+
+QWidget* WholeNumberCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                               const QModelIndex& index) const {
+  return NewLineEdit(parent, index, true);
+}
+
+QWidget* DecimalCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                           const QModelIndex& index) const {
+  return NewLineEdit(parent, index, true);
+}
+
+QWidget* ListCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                        const QModelIndex& index) const {
+  auto* editor = new QComboBox(parent);
+  editor->setFrame(false);
+  for (const std::string& item : model_.ListItems(ColumnOf(index), RowOf(index))) {
+    editor->addItem(FromAnsi(item));
+  }
+  return editor;
+}
+
+void ListCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  static_cast<QComboBox*>(editor)->setCurrentIndex(index.data(Qt::EditRole).toInt());
+}
+
+void ListCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                    const QModelIndex& index) const {
+  model->setData(index, static_cast<QComboBox*>(editor)->currentIndex(), Qt::EditRole);
+}
+
+QWidget* HexCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                       const QModelIndex& index) const {
+  QLineEdit* editor = NewLineEdit(parent, index, false);
+  // Fewer than four digits may be typed: the form pads them with zeros.
+  editor->setInputMask(QStringLiteral("hhhh"));
+  return editor;
+}
+
+QWidget* NoEditorCellDelegate::createEditor(QWidget*, const QStyleOptionViewItem&,
+                                            const QModelIndex&) const {
+  return nullptr;
+}
+
+CellDelegate::CellDelegate(TableModel& model, QObject* parent)
+    : QStyledItemDelegate(parent), model_(model) {
+  auto* no_editor = new NoEditorCellDelegate(model, this);
+  delegates_[static_cast<size_t>(CellKind::Text)] = new TextCellDelegate(model, this);
+  delegates_[static_cast<size_t>(CellKind::WholeNumber)] = new WholeNumberCellDelegate(model, this);
+  delegates_[static_cast<size_t>(CellKind::DecimalText)] = new DecimalCellDelegate(model, this);
+  delegates_[static_cast<size_t>(CellKind::List)] = new ListCellDelegate(model, this);
+  delegates_[static_cast<size_t>(CellKind::HexCode)] = new HexCellDelegate(model, this);
+  delegates_[static_cast<size_t>(CellKind::CheckBox)] = no_editor;
+  delegates_[static_cast<size_t>(CellKind::Static)] = no_editor;
+}
+
+QStyledItemDelegate* CellDelegate::DelegateFor(CellKind kind) const {
+  return delegates_[static_cast<size_t>(kind)];
+}
+
+QStyledItemDelegate* CellDelegate::DelegateFor(const QModelIndex& index) const {
+  return DelegateFor(model_.Type(ColumnOf(index), RowOf(index)).kind);
+}
+
+QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const {
+  const int column = ColumnOf(index);
+  const int row = RowOf(index);
+  if (!model_.BeginEdit(column, row)) return nullptr;
+  QWidget* editor = DelegateFor(index)->createEditor(parent, option, index);
+  if (editor != nullptr) {
+    editor->setProperty(kColumnProperty, column);
+    editor->setProperty(kRowProperty, row);
+  }
+  return editor;
+}
+
+void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  DelegateFor(index)->setEditorData(editor, index);
+}
+
+void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                const QModelIndex& index) const {
+  DelegateFor(index)->setModelData(editor, model, index);
+}
+
+void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+  QStyledItemDelegate::initStyleOption(option, index);
+  const CellType& type = model_.Type(ColumnOf(index), RowOf(index));
+  if (type.kind == CellKind::Text && type.wrap) {
+    option->features |= QStyleOptionViewItem::WrapText;
+  } else {
+    option->features &= ~QStyleOptionViewItem::WrapText;
+  }
+}
+
+bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
+  auto* editor = qobject_cast<QWidget*>(object);
+  if (editor == nullptr || event->type() != QEvent::KeyPress || event == reported_event_) {
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+  const auto& key_event = *static_cast<QKeyEvent*>(event);
+  const int16_t key = VirtualKeyOf(key_event);
+  if (key != 0 && model_.KeyDown(key, key_event.modifiers().testFlag(Qt::ControlModifier)) == 0) {
+    return true;
+  }
+  const int16_t character = CharacterOf(key_event);
+  const bool swallowed = character != 0 && model_.KeyPress(character) == 0;
+  if (key != kKeyEnter) return swallowed || QStyledItemDelegate::eventFilter(object, event);
+
+  // Enter ends editing and, unless the form swallowed it, moves down a row.
+  const auto* line = qobject_cast<QLineEdit*>(editor);
+  if (line != nullptr && !line->hasAcceptableInput()) return true;
+  const int column = editor->property(kColumnProperty).toInt();
+  const int row = editor->property(kRowProperty).toInt();
+  emit commitData(editor);
+  emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+  if (!swallowed) model_.MoveActiveCell(column, row + 1);
+  return true;
+}
+
+}  // namespace pfedit::gui

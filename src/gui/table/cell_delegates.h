@@ -1,0 +1,128 @@
+#pragma once
+
+// The editors of the grid's cell types: one delegate per type, and the
+// delegate the view uses, which hands each cell to the delegate of its type
+// and reports the keys typed into an open editor to the model.
+
+#include <QStyledItemDelegate>
+#include <QValidator>
+#include <array>
+
+#include "core/table_model.h"
+
+class QLineEdit;
+
+namespace pfedit::gui {
+
+// Lets the model's rules for the cell decide what may be typed.
+class CellValidator final : public QValidator {
+  Q_OBJECT
+
+ public:
+  CellValidator(const TableModel& model, int column, int row, QObject* parent);
+  State validate(QString& input, int& position) const override;
+
+ private:
+  const TableModel& model_;
+  int column_;
+  int row_;
+};
+
+class TypedCellDelegate : public QStyledItemDelegate {
+ public:
+  TypedCellDelegate(TableModel& model, QObject* parent)
+      : QStyledItemDelegate(parent), model_(model) {}
+
+ protected:
+  // A frameless line edit with the cell's length limit and, when validated,
+  // the cell's rules for what may be typed.
+  QLineEdit* NewLineEdit(QWidget* parent, const QModelIndex& index, bool validated) const;
+
+  TableModel& model_;
+};
+
+// Text with a length limit.
+class TextCellDelegate final : public TypedCellDelegate {
+ public:
+  using TypedCellDelegate::TypedCellDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override;
+};
+
+// Whole numbers within the cell's range.
+class WholeNumberCellDelegate final : public TypedCellDelegate {
+ public:
+  using TypedCellDelegate::TypedCellDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override;
+};
+
+// Digits and the decimal mark.
+class DecimalCellDelegate final : public TypedCellDelegate {
+ public:
+  using TypedCellDelegate::TypedCellDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override;
+};
+
+// A drop-down list; the value is the item index.
+class ListCellDelegate final : public TypedCellDelegate {
+ public:
+  using TypedCellDelegate::TypedCellDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override;
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+  void setModelData(QWidget* editor, QAbstractItemModel* model,
+                    const QModelIndex& index) const override;
+};
+
+// Up to four hexadecimal digits.
+class HexCellDelegate final : public TypedCellDelegate {
+ public:
+  using TypedCellDelegate::TypedCellDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override;
+};
+
+// Check boxes are toggled in place, static text is never edited: neither has
+// an editor.
+class NoEditorCellDelegate final : public TypedCellDelegate {
+ public:
+  using TypedCellDelegate::TypedCellDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override;
+};
+
+class CellDelegate final : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  explicit CellDelegate(TableModel& model, QObject* parent = nullptr);
+
+  QStyledItemDelegate* DelegateFor(CellKind kind) const;
+
+  // Opening an editor is the user's edit start; the model may refuse it.
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override;
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+  void setModelData(QWidget* editor, QAbstractItemModel* model,
+                    const QModelIndex& index) const override;
+
+  // The key event the view has already reported; the view hands the same
+  // event on to an editor it opens, which must not report it again.
+  void SetReportedEvent(const QEvent* event) { reported_event_ = event; }
+
+ protected:
+  // Only text cells of a wrapping type wrap.
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+  bool eventFilter(QObject* object, QEvent* event) override;
+
+ private:
+  QStyledItemDelegate* DelegateFor(const QModelIndex& index) const;
+
+  TableModel& model_;
+  std::array<TypedCellDelegate*, 7> delegates_{};  // owned as children
+  const QEvent* reported_event_ = nullptr;
+};
+
+}  // namespace pfedit::gui

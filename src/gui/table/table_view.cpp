@@ -1,0 +1,233 @@
+#include "gui/table/table_view.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
+#include <limits>
+
+#include "gui/table/cell_delegates.h"
+#include "gui/table/key_codes.h"
+#include "gui/table/table_adapter.h"
+#include "gui/text_codec.h"
+
+namespace pfedit::gui {
+
+TableView::TableView(TableModel& model, QWidget* parent) : QTableView(parent), model_(model) {
+  adapter_ = new TableAdapter(model, this);
+  delegate_ = new CellDelegate(model, this);
+
+  // Qt moves the cursor and the selection while rows come and go. These run
+  // before Qt's own handlers, which setModel connects...
+  const auto hold = [this] { ++following_; };
+  connect(adapter_, &QAbstractItemModel::rowsAboutToBeInserted, this, hold);
+  connect(adapter_, &QAbstractItemModel::rowsAboutToBeRemoved, this, hold);
+  connect(adapter_, &QAbstractItemModel::columnsAboutToBeInserted, this, hold);
+  connect(adapter_, &QAbstractItemModel::columnsAboutToBeRemoved, this, hold);
+  connect(adapter_, &QAbstractItemModel::modelAboutToBeReset, this, hold);
+  setModel(adapter_);
+  // ...and these after them, to put the model's state back on screen. Qt has
+  // moved the row heights and hidden flags along with the rows already.
+  const auto release = [this] {
+    ColumnLayoutChanged(0, model_.ColumnCount());
+    ShowActiveCell();
+    ShowSelection();
+    --following_;
+  };
+  connect(adapter_, &QAbstractItemModel::rowsInserted, this, release);
+  connect(adapter_, &QAbstractItemModel::rowsRemoved, this, release);
+  connect(adapter_, &QAbstractItemModel::columnsInserted, this, release);
+  connect(adapter_, &QAbstractItemModel::columnsRemoved, this, release);
+  connect(adapter_, &QAbstractItemModel::modelReset, this, [this] {
+    --following_;
+    FollowModel();
+    TopRowChanged(model_.TopRow());
+  });
+
+  setItemDelegate(delegate_);
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                  QAbstractItemView::AnyKeyPressed);
+  setWordWrap(true);
+  horizontalHeader()->setHighlightSections(false);
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+    if (following_ > 0) return;
+    ++reporting_;
+    model_.SetTopRow(rowAt(0) + 1);
+    --reporting_;
+  });
+
+  model_.AddViewListener(this);
+  FollowModel();
+}
+
+TableView::~TableView() {
+  model_.RemoveViewListener(this);
+}
+
+void TableView::FollowModel() {
+  ++following_;
+  ColumnLayoutChanged(0, model_.ColumnCount());
+  RowLayoutChanged(1, model_.RowCount());
+  ShowActiveCell();
+  ShowSelection();
+  --following_;
+}
+
+void TableView::ColumnLayoutChanged(int first, int last) {
+  for (int column = std::max(first, 0); column <= std::min(last, model_.ColumnCount()); ++column) {
+    const int pixels = PixelsFromTwips(model_.ColumnWidth(column));
+    const bool hidden = model_.ColumnHidden(column) || pixels == 0;
+    if (column == 0) {
+      verticalHeader()->setVisible(!hidden);
+      if (!hidden) verticalHeader()->setFixedWidth(pixels);
+      continue;
+    }
+    setColumnHidden(column - 1, hidden);
+    if (!hidden) setColumnWidth(column - 1, pixels);
+  }
+}
+
+void TableView::RowLayoutChanged(int first, int last) {
+  for (int row = std::max(first, 1); row <= std::min(last, model_.RowCount()); ++row) {
+    const bool hidden = model_.RowHidden(row);
+    if (isRowHidden(row - 1) != hidden) setRowHidden(row - 1, hidden);
+    if (hidden || !model_.RowFitted(row)) continue;
+    const int height = FittedHeight(row);
+    if (rowHeight(row - 1) != height) setRowHeight(row - 1, height);
+  }
+}
+
+// Measuring every cell the way Qt's own row fitting does takes a tenth of a
+// second for a full parameter list, so only texts that cannot fit on one line
+// are measured.
+int TableView::FittedHeight(int row) const {
+  int height = verticalHeader()->defaultSectionSize();
+  const QFontMetrics metrics(font());
+  const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  for (int column = 1; column <= model_.ColumnCount(); ++column) {
+    const std::string& bytes = model_.Text(column, row);
+    if (bytes.empty() || isColumnHidden(column - 1)) continue;
+    const CellType& type = model_.Type(column, row);
+    const bool wraps = type.kind == CellKind::Text && type.wrap;
+    const bool breaks = bytes.find('\n') != std::string::npos;
+    if (!wraps && !breaks) continue;
+    const int width = columnWidth(column - 1);
+    if (!breaks && metrics.horizontalAdvance(FromAnsi(bytes)) + margins <= width) continue;
+    option.rect = QRect(0, 0, width, height);
+    const QModelIndex index = adapter_->index(row - 1, column - 1);
+    height = std::max(height, delegate_->sizeHint(option, index).height());
+  }
+  return height;
+}
+
+void TableView::ActiveCellChanged(int, int) {
+  ShowActiveCell();
+}
+
+void TableView::ShowActiveCell() {
+  const QModelIndex index = adapter_->index(model_.ActiveRow() - 1, model_.ActiveColumn() - 1);
+  if (!index.isValid() || index == currentIndex()) return;
+  ++following_;
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+  scrollTo(index);
+  --following_;
+}
+
+void TableView::SelectionChanged() {
+  if (reporting_ == 0) ShowSelection();
+}
+
+void TableView::ShowSelection() {
+  ++following_;
+  const CellBlock block = model_.Selection();
+  const int top = std::max(block.first_row, 1) - 1;
+  const int bottom = std::min(block.last_row, model_.RowCount()) - 1;
+  const int left = block.WholeRows() ? 0 : std::max(block.first_column, 1) - 1;
+  const int right = (block.WholeRows() ? model_.ColumnCount()
+                                       : std::min(block.last_column, model_.ColumnCount())) -
+                    1;
+  if (!model_.HasSelection() || top > bottom || left > right) {
+    selectionModel()->clearSelection();
+  } else {
+    selectionModel()->select(
+        QItemSelection(adapter_->index(top, left), adapter_->index(bottom, right)),
+        QItemSelectionModel::ClearAndSelect);
+  }
+  --following_;
+}
+
+void TableView::TopRowChanged(int row) {
+  if (reporting_ > 0 || rowAt(0) + 1 == row) return;
+  const QModelIndex index = adapter_->index(row - 1, std::max(columnAt(0), 0));
+  if (!index.isValid()) return;
+  ++following_;
+  scrollTo(index, QAbstractItemView::PositionAtTop);
+  --following_;
+}
+
+void TableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  QTableView::currentChanged(current, previous);
+  if (following_ > 0 || !current.isValid()) return;
+  model_.MoveActiveCell(TableAdapter::ColumnOf(current), TableAdapter::RowOf(current));
+}
+
+void TableView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+  QTableView::selectionChanged(selected, deselected);
+  if (following_ == 0) ReportSelection();
+}
+
+void TableView::ReportSelection() {
+  const QItemSelection selection = selectionModel()->selection();
+  ++reporting_;
+  if (selection.isEmpty()) {
+    model_.ClearSelection();
+  } else {
+    // A contiguous selection, but Qt may keep it in pieces.
+    const int last_column = model_.ColumnCount() - 1;
+    constexpr int kFar = std::numeric_limits<int>::max();
+    CellBlock block{kFar, -1, kFar, -1};
+    bool whole_rows = last_column > 0;
+    for (const QItemSelectionRange& range : selection) {
+      block.first_row = std::min(block.first_row, range.top() + 1);
+      block.last_row = std::max(block.last_row, range.bottom() + 1);
+      block.first_column = std::min(block.first_column, range.left() + 1);
+      block.last_column = std::max(block.last_column, range.right() + 1);
+      whole_rows = whole_rows && range.left() == 0 && range.right() == last_column;
+    }
+    if (whole_rows) block.first_column = block.last_column = -1;
+    model_.SetSelection(block);
+  }
+  --reporting_;
+}
+
+void TableView::keyPressEvent(QKeyEvent* event) {
+  const int16_t key = VirtualKeyOf(*event);
+  const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+  if (key != 0 && model_.KeyDown(key, ctrl) == 0) return event->accept();
+  const int16_t character = CharacterOf(*event);
+  if (character != 0 && model_.KeyPress(character) == 0) return event->accept();
+  const QModelIndex current = currentIndex();
+  if (key == kKeyEnter && state() != EditingState && current.isValid()) {
+    // Enter moves the cursor down a row, as in the spreadsheet users know.
+    model_.MoveActiveCell(TableAdapter::ColumnOf(current), TableAdapter::RowOf(current) + 1);
+    return event->accept();
+  }
+  delegate_->SetReportedEvent(event);
+  QTableView::keyPressEvent(event);
+  delegate_->SetReportedEvent(nullptr);
+}
+
+void TableView::contextMenuEvent(QContextMenuEvent* event) {
+  const QModelIndex index = indexAt(event->pos());
+  const int column = index.isValid() ? TableAdapter::ColumnOf(index) : 0;
+  const int row = index.isValid() ? TableAdapter::RowOf(index) : 0;
+  model_.RightClick(column, row, event->globalPos().x(), event->globalPos().y());
+  event->accept();
+}
+
+}  // namespace pfedit::gui
