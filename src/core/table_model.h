@@ -162,6 +162,8 @@ class TableModel {
   void SetActiveCell(int column, int row);
   int ActiveColumn() const { return active_column_; }
   int ActiveRow() const { return active_row_; }
+  // The top row is the one code last scrolled to the top, or the one the
+  // user's scrolling brought there.
   void SetTopRow(int row);
   int TopRow() const { return top_row_; }
 

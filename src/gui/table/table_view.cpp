@@ -187,7 +187,8 @@ void TableView::ReportSelection() {
   if (selection.isEmpty()) {
     model_.ClearSelection();
   } else {
-    // A contiguous selection, but Qt may keep it in pieces.
+    // A contiguous selection, but Qt may keep it in pieces. In a grid of one
+    // column a selected cell stays a cell: whole rows are the row headers'.
     const int last_column = model_.ColumnCount() - 1;
     constexpr int kFar = std::numeric_limits<int>::max();
     CellBlock block{kFar, -1, kFar, -1};
