@@ -86,7 +86,12 @@ void TableView::ColumnLayoutChanged(int first, int last) {
       continue;
     }
     setColumnHidden(column - 1, hidden);
-    if (!hidden) setColumnWidth(column - 1, pixels);
+    // The widths were chosen for a smaller font than today's desktops use; a
+    // column is never made narrower than its header text.
+    const QString header = FromAnsi(model_.Text(column, 0));
+    const int header_pixels =
+        header.isEmpty() ? 0 : horizontalHeader()->fontMetrics().horizontalAdvance(header) + 14;
+    if (!hidden) setColumnWidth(column - 1, std::max(pixels, header_pixels));
   }
 }
 
