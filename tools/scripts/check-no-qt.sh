@@ -19,7 +19,7 @@ fi
 
 if grep -Eiq 'qt6|libQt|Qt6::' "$build/build.ninja"; then
   fail "build.ninja mentions Qt:"
-  grep -Eio '[^ ]*(qt6|libQt)[^ ]*' "$build/build.ninja" | sort -u | head -5 >&2
+  grep -Eio '[^ ]*(qt6|libQt)[^ ]*' "$build/build.ninja" | sort -u | head -5 >&2 || true
 fi
 
 if [[ -f "$build/compile_commands.json" ]] && grep -Eq '[Qq]t6|-DQT_[A-Z_]+' "$build/compile_commands.json"; then
@@ -29,14 +29,14 @@ fi
 checked=0
 while IFS= read -r -d '' program; do
   checked=$((checked + 1))
-  if ldd "$program" 2>/dev/null | grep -q 'libQt'; then
+  if ldd "$program" 2>/dev/null | grep 'libQt' >/dev/null; then
     fail "$program loads Qt: $(ldd "$program" | grep libQt | head -1)"
   fi
 done < <(find "$build" -type f -perm -u+x -not -name '*.so*' -not -path '*/CMakeFiles/*' -print0)
 
 while IFS= read -r -d '' archive; do
   checked=$((checked + 1))
-  if nm -C --undefined-only "$archive" 2>/dev/null | grep -Eq '\b(QString|QObject|QWidget|QCoreApplication)\b'; then
+  if nm -C --undefined-only "$archive" 2>/dev/null | grep -E '\b(QString|QObject|QWidget|QCoreApplication)\b' >/dev/null; then
     fail "$archive refers to Qt symbols"
   fi
 done < <(find "$build" -type f -name '*.a' -print0)
