@@ -45,6 +45,7 @@ class SectionReader {
   // The family prefix1, prefix2, ... up to the first missing or empty key.
   TextList Numbered(std::string_view prefix, bool decimal) {
     TextList list;
+    list.reserve(8);  // most families are short
     for (std::size_t index = 1;; ++index) {
       key_.assign(prefix);
       key_ += std::to_string(index);

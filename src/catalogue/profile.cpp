@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "core/editor_state.h"
 
@@ -37,29 +38,44 @@ char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
 }
 
-// FNV-1a over the lower-cased bytes, so that names equal without regard to
-// case hash alike.
+// A hash of eight bytes at a time in which names equal without regard to
+// case hash alike: setting bit 5 of every byte turns capitals into small
+// letters (and merges a few other pairs, which only costs a comparison).
 uint32_t HashIgnoreCase(std::string_view text) {
-  uint32_t hash = 2166136261u;
-  for (const char c : text) {
-    hash ^= static_cast<unsigned char>(LowerAscii(c));
-    hash *= 16777619u;
+  constexpr uint64_t kFold = 0x2020202020202020ull;
+  constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+  uint64_t hash = text.size() * kMultiplier;
+  std::size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    uint64_t word;
+    std::memcpy(&word, text.data() + at, 8);
+    hash = (hash ^ (word | kFold)) * kMultiplier;
+    hash ^= hash >> 29;
   }
-  return hash;
-}
-
-uint32_t EntryHash(uint32_t section, uint32_t key_hash) {
-  uint32_t hash = key_hash ^ (section * 0x9E3779B1u);
-  hash ^= hash >> 15;
-  hash *= 0x85EBCA6Bu;
-  hash ^= hash >> 13;
-  return hash;
+  if (at < text.size()) {
+    uint64_t word = 0;
+    std::memcpy(&word, text.data() + at, text.size() - at);
+    hash = (hash ^ (word | kFold)) * kMultiplier;
+    hash ^= hash >> 29;
+  }
+  return static_cast<uint32_t>(hash ^ (hash >> 32));
 }
 
 std::size_t TableSizeFor(std::size_t count) {
-  std::size_t size = 16;
+  std::size_t size = 4;
   while (size < count * 2) size *= 2;
   return size;
+}
+
+// Linear probing over a power-of-two table whose slots hold index + 1 (0 is
+// free): the slot holding an index that matches, or the free slot where the
+// probe ended.
+template <typename Matches>
+std::size_t ProbeSlot(const uint32_t* slots, std::size_t size, uint32_t hash, Matches matches) {
+  const std::size_t mask = size - 1;
+  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    if (slots[slot] == 0 || matches(slots[slot] - 1)) return slot;
+  }
 }
 
 std::size_t Find(std::string_view text, char c, std::size_t from) {
@@ -73,6 +89,7 @@ std::size_t Find(std::string_view text, char c, std::size_t from) {
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
+  if (a == b) return true;  // the usual case: spelled alike
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
   }
@@ -102,42 +119,41 @@ ProfileLine ParseProfileLine(std::string_view line) {
 }
 
 bool ProfileLineReader::Next(std::string_view* line) {
-  if (pos_ >= text_.size()) return false;
-  if (!cr_known_ || (next_cr_ != kNone && next_cr_ < pos_)) {
-    next_cr_ = Find(text_, '\r', pos_);
-    cr_known_ = true;
-  }
-  if (!lf_known_ || (next_lf_ != kNone && next_lf_ < pos_)) {
-    next_lf_ = Find(text_, '\n', pos_);
-    lf_known_ = true;
-  }
-  const std::size_t end = std::min(next_cr_, next_lf_);
-  if (end == kNone) {
-    *line = text_.substr(pos_);
-    pos_ = text_.size();
-    return true;
-  }
+  const std::size_t size = text_.size();
+  if (pos_ >= size) return false;
+  // Lines are short: one pass over the bytes beats two searches per line.
+  const char* const data = text_.data();
+  std::size_t end = pos_;
+  while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
   *line = text_.substr(pos_, end - pos_);
   pos_ = end + 1;
-  if (text_[end] == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+  if (end < size && data[end] == '\r' && pos_ < size && data[pos_] == '\n') ++pos_;
   return true;
 }
 
 // ---------------------------------------------------------------------------
 
-ProfileIndex::ProfileIndex(std::string_view text) {
-  ProfileLineReader reader(text);
+ProfileIndex::ProfileIndex(std::string_view text)
+    : text_(text.substr(0, std::numeric_limits<uint32_t>::max())) {
+  entries_.reserve(text_.size() / 16);
+  ProfileLineReader reader(text_);
   std::string_view line;
-  bool in_section = false;
   while (reader.Next(&line)) {
     const ProfileLine parsed = ParseProfileLine(line);
     if (parsed.kind == ProfileLine::kSection) {
-      sections_.push_back({parsed.name, HashIgnoreCase(parsed.name)});
+      Section section;
+      section.name = parsed.name;
+      section.hash = HashIgnoreCase(parsed.name);
+      section.first_entry = static_cast<uint32_t>(entries_.size());
+      sections_.push_back(section);
       if (!parsed.name.empty()) names_.push_back(parsed.name);
-      in_section = true;
-    } else if (parsed.kind == ProfileLine::kKey && in_section) {
-      const auto section = static_cast<uint32_t>(sections_.size() - 1);
-      entries_.push_back({parsed.name, parsed.value, section, HashIgnoreCase(parsed.name)});
+    } else if (parsed.kind == ProfileLine::kKey && !sections_.empty()) {
+      const auto at = [this](std::string_view part) {
+        return static_cast<uint32_t>(part.data() - text_.data());
+      };
+      entries_.push_back({at(parsed.name), static_cast<uint32_t>(parsed.name.size()),
+                          at(parsed.value), static_cast<uint32_t>(parsed.value.size())});
+      ++sections_.back().entry_count;
     }
   }
   BuildTables();
@@ -145,70 +161,59 @@ ProfileIndex::ProfileIndex(std::string_view text) {
 
 void ProfileIndex::BuildTables() {
   section_slots_.assign(TableSizeFor(sections_.size()), 0);
-  // A section whose name occurred before is shadowed: its keys are never found.
-  std::vector<bool> shadowed(sections_.size(), false);
-  const std::size_t section_mask = section_slots_.size() - 1;
+  key_slots_.reserve(entries_.size() * 2 + sections_.size() * 4);
   for (uint32_t i = 0; i < sections_.size(); ++i) {
-    const Section& section = sections_[i];
-    for (std::size_t slot = section.hash & section_mask;; slot = (slot + 1) & section_mask) {
-      const uint32_t held = section_slots_[slot];
-      if (held == 0) {
-        section_slots_[slot] = i + 1;
-        break;
-      }
-      const Section& other = sections_[held - 1];
-      if (other.hash == section.hash && EqualsIgnoreCase(other.name, section.name)) {
-        shadowed[i] = true;
-        break;
-      }
-    }
-  }
+    Section& section = sections_[i];
+    const std::size_t slot =
+        ProbeSlot(section_slots_.data(), section_slots_.size(), section.hash, [&](uint32_t held) {
+          return sections_[held].hash == section.hash &&
+                 EqualsIgnoreCase(sections_[held].name, section.name);
+        });
+    // A section whose name occurred before is shadowed: no table, its keys
+    // are never found.
+    if (section_slots_[slot] != 0) continue;
+    section_slots_[slot] = i + 1;
 
-  entry_slots_.assign(TableSizeFor(entries_.size()), 0);
-  const std::size_t entry_mask = entry_slots_.size() - 1;
-  for (uint32_t i = 0; i < entries_.size(); ++i) {
-    Entry& entry = entries_[i];
-    if (shadowed[entry.section]) continue;
-    entry.hash = EntryHash(entry.section, entry.hash);
-    for (std::size_t slot = entry.hash & entry_mask;; slot = (slot + 1) & entry_mask) {
-      const uint32_t held = entry_slots_[slot];
-      if (held == 0) {
-        entry_slots_[slot] = i + 1;
-        break;
-      }
-      const Entry& other = entries_[held - 1];
-      if (other.hash == entry.hash && other.section == entry.section &&
-          EqualsIgnoreCase(other.key, entry.key)) {
-        break;  // a later duplicate key: the first one wins
-      }
+    section.first_slot = static_cast<uint32_t>(key_slots_.size());
+    section.slot_count = static_cast<uint32_t>(TableSizeFor(section.entry_count));
+    key_slots_.resize(key_slots_.size() + section.slot_count, 0);
+    uint32_t* const slots = key_slots_.data() + section.first_slot;
+    for (uint32_t e = section.first_entry; e < section.first_entry + section.entry_count; ++e) {
+      const std::string_view key = Key(entries_[e]);
+      const std::size_t key_slot =
+          ProbeSlot(slots, section.slot_count, HashIgnoreCase(key),
+                    [&](uint32_t held) { return EqualsIgnoreCase(Key(entries_[held]), key); });
+      if (slots[key_slot] == 0) slots[key_slot] = e + 1;  // else a later duplicate: the first wins
     }
   }
 }
 
-std::optional<uint32_t> ProfileIndex::FindSection(std::string_view name, uint32_t hash) const {
-  const std::size_t mask = section_slots_.size() - 1;
-  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-    const uint32_t held = section_slots_[slot];
-    if (held == 0) return std::nullopt;
-    const Section& section = sections_[held - 1];
-    if (section.hash == hash && EqualsIgnoreCase(section.name, name)) return held - 1;
-  }
+std::optional<uint32_t> ProfileIndex::FindSection(std::string_view name) const {
+  // The reader asks for the keys of one section after the other.
+  if (last_index_ && name == last_section_) return last_index_;
+  const uint32_t hash = HashIgnoreCase(name);
+  const std::size_t slot =
+      ProbeSlot(section_slots_.data(), section_slots_.size(), hash, [&](uint32_t held) {
+        return sections_[held].hash == hash && EqualsIgnoreCase(sections_[held].name, name);
+      });
+  if (section_slots_[slot] == 0) return std::nullopt;
+  last_section_.assign(name);
+  last_index_ = section_slots_[slot] - 1;
+  return last_index_;
 }
 
 std::optional<std::string_view> ProfileIndex::Find(std::string_view section,
                                                    std::string_view key) const {
-  const std::optional<uint32_t> index = FindSection(section, HashIgnoreCase(section));
+  const std::optional<uint32_t> index = FindSection(section);
   if (!index) return std::nullopt;
-  const uint32_t hash = EntryHash(*index, HashIgnoreCase(key));
-  const std::size_t mask = entry_slots_.size() - 1;
-  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-    const uint32_t held = entry_slots_[slot];
-    if (held == 0) return std::nullopt;
-    const Entry& entry = entries_[held - 1];
-    if (entry.hash == hash && entry.section == *index && EqualsIgnoreCase(entry.key, key)) {
-      return entry.value;
-    }
-  }
+  const Section& found = sections_[*index];
+  const uint32_t* const slots = key_slots_.data() + found.first_slot;
+  const uint32_t hash = HashIgnoreCase(key);
+  const std::size_t slot = ProbeSlot(slots, found.slot_count, hash, [&](uint32_t held) {
+    return EqualsIgnoreCase(Key(entries_[held]), key);
+  });
+  if (slots[slot] == 0) return std::nullopt;
+  return Value(entries_[slots[slot] - 1]);
 }
 
 // ---------------------------------------------------------------------------

@@ -57,10 +57,6 @@ class ProfileLineReader {
  private:
   std::string_view text_;
   std::size_t pos_ = 0;
-  std::size_t next_cr_ = 0;  // cached positions of the next CR and LF at or
-  std::size_t next_lf_ = 0;  // after pos_ (npos when there is none)
-  bool cr_known_ = false;
-  bool lf_known_ = false;
 };
 
 // ASCII case-insensitive equality.
@@ -81,7 +77,10 @@ class Profile {
 };
 
 // Reads the text once and indexes every section and key, so that each lookup
-// costs one hash probe whatever the size of the file.
+// costs one hash probe whatever the size of the file. The keys of a section
+// have a small table of their own, so that a reader going through one
+// section after the other keeps that table in the cache. One object serves
+// one reader at a time: it remembers the section of the latest lookup.
 class ProfileIndex final : public Profile {
  public:
   explicit ProfileIndex(std::string_view text);
@@ -92,23 +91,38 @@ class ProfileIndex final : public Profile {
  private:
   struct Section {
     std::string_view name;
-    uint32_t hash;
+    uint32_t hash = 0;
+    uint32_t first_entry = 0;  // its key lines in entries_
+    uint32_t entry_count = 0;
+    uint32_t first_slot = 0;  // its table in key_slots_ (none when shadowed)
+    uint32_t slot_count = 0;
   };
+  // A key line as offsets into the text: small entries keep a large index
+  // compact (texts beyond 4 GiB are indexed up to there).
   struct Entry {
-    std::string_view key;
-    std::string_view value;
-    uint32_t section;  // index into sections_
-    uint32_t hash;
+    uint32_t key_at;
+    uint32_t key_size;
+    uint32_t value_at;
+    uint32_t value_size;
   };
+  std::string_view Key(const Entry& entry) const {
+    return text_.substr(entry.key_at, entry.key_size);
+  }
+  std::string_view Value(const Entry& entry) const {
+    return text_.substr(entry.value_at, entry.value_size);
+  }
   void BuildTables();
-  std::optional<uint32_t> FindSection(std::string_view name, uint32_t hash) const;
+  std::optional<uint32_t> FindSection(std::string_view name) const;
 
+  std::string_view text_;
   std::vector<std::string_view> names_;
   std::vector<Section> sections_;  // every header in file order
   std::vector<Entry> entries_;     // every key line inside a section, in file order
   // Open addressing: slot = index + 1, 0 = free. Only first occurrences enter.
   std::vector<uint32_t> section_slots_;
-  std::vector<uint32_t> entry_slots_;
+  std::vector<uint32_t> key_slots_;
+  mutable std::string last_section_;
+  mutable std::optional<uint32_t> last_index_;
 };
 
 // Scans the text from the start for every lookup, as the service does with
