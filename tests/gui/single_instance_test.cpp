@@ -31,8 +31,8 @@ void Start(QProcess& process, const QString& runtime_folder) {
 
 void SingleInstanceTest::secondInstanceLeavesAndCrashedLockIsReclaimed() {
   QTemporaryDir runtime;
-  QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                    QFile::ExeOwner));
+  QVERIFY(QFile::setPermissions(runtime.path(),
+                                QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
   QProcess first;
   Start(first, runtime.path());
   // The first editor keeps running (it waits for the user); give it time to
