@@ -60,11 +60,10 @@ std::string ExecutablePath() {
   return buffer;
 }
 
-}  // namespace
-
-char DecimalSeparatorOfLocale(const std::string& name) {
-  locale_t locale = ::newlocale(LC_NUMERIC_MASK, name.c_str(), static_cast<locale_t>(nullptr));
-  if (locale == static_cast<locale_t>(nullptr)) return '\0';
+// The separator of the named locale; `missing` when it is not installed.
+char SeparatorOf(const char* name, char missing) {
+  locale_t locale = ::newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(nullptr));
+  if (locale == static_cast<locale_t>(nullptr)) return missing;
   const char* radix = ::nl_langinfo_l(RADIXCHAR, locale);
   // A separator of more than one byte cannot be typed into a one-byte text.
   const char separator = (radix != nullptr && std::strlen(radix) == 1) ? radix[0] : '\0';
@@ -72,17 +71,19 @@ char DecimalSeparatorOfLocale(const std::string& name) {
   return separator;
 }
 
+}  // namespace
+
+char DecimalSeparatorOfLocale(const std::string& name) {
+  return SeparatorOf(name.c_str(), '\0');
+}
+
 char LocaleDecimalSeparator() {
   const char* name = NonEmptyEnv("LC_ALL");
   if (name == nullptr) name = NonEmptyEnv("LC_NUMERIC");
   if (name == nullptr) name = NonEmptyEnv("LANG");
-  if (name == nullptr) return '.';
   // A locale that is not installed behaves as the C locale, as it does for
   // every other program of the user.
-  locale_t probe = ::newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(nullptr));
-  if (probe == static_cast<locale_t>(nullptr)) return '.';
-  ::freelocale(probe);
-  return DecimalSeparatorOfLocale(name);
+  return name == nullptr ? '.' : SeparatorOf(name, '.');
 }
 
 std::string NativePath(std::string_view path) {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "core/help.h"
 #include "core/paths.h"
 #include "core/platform.h"
+#include "core/text_services.h"
 #include "support/scripted_desktop.h"
 #include "support/temp_folder.h"
 
@@ -67,12 +70,51 @@ TEST(PathText, JoinsAndSplitsAtEitherSeparator) {
   EXPECT_EQ(FolderPart("x.vf_"), "");
 }
 
-TEST(DecimalSeparator, ComesFromTheNamedLocale) {
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    ::setenv(name, value.c_str(), 1);
+  }
+  ~ScopedEnv() {
+    if (old_) {
+      ::setenv(name_, old_->c_str(), 1);
+    } else {
+      ::unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(DecimalSeparator, ComesFromTheUsersLocale) {
   EXPECT_EQ(platform::DecimalSeparatorOfLocale("C"), '.');
   EXPECT_EQ(platform::DecimalSeparatorOfLocale("no_SUCH.locale"), '\0');
-  const char comma = platform::DecimalSeparatorOfLocale("de_DE.UTF-8");
-  if (comma == '\0') GTEST_SKIP() << "de_DE.UTF-8 is not installed here";
-  EXPECT_EQ(comma, ',');
+  {
+    // A locale that is not installed behaves as the C locale.
+    ScopedEnv all("LC_ALL", "no_SUCH.locale");
+    EXPECT_EQ(platform::LocaleDecimalSeparator(), '.');
+  }
+  // A comma locale built into a private folder, so the test needs no system
+  // configuration.
+  TempFolder locales;
+  const std::string build =
+      "localedef -i de_DE -f UTF-8 -c '" + locales.File("de_DE.UTF-8") + "' >/dev/null 2>&1";
+  if (std::system(build.c_str()) != 0 || !locales.Has("de_DE.UTF-8")) {
+    GTEST_SKIP() << "localedef or the de_DE locale source is not available";
+  }
+  ScopedEnv path("LOCPATH", locales.path());
+  ScopedEnv all("LC_ALL", "de_DE.UTF-8");
+  EXPECT_EQ(platform::LocaleDecimalSeparator(), ',');
+  std::string separator;
+  EXPECT_EQ(GetDecimalSeparator(separator), 0);
+  EXPECT_EQ(separator, ",");
+  EXPECT_TRUE(IsNumericValue("1,5"));
+  EXPECT_FALSE(IsNumericValue("1.5"));
+  EXPECT_EQ(NormalizeDecimal("0.75"), "0,75");
 }
 
 TEST(HelpFile, MissingFileIsReportedOnceAndHelpStaysInert) {

@@ -11,6 +11,7 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format
   xvfb xauth
   fp-utils
+  locales
 )
 
 missing=()
