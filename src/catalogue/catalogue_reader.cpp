@@ -1,5 +1,6 @@
 #include "catalogue/catalogue_reader.h"
 
+#include <algorithm>
 #include <unordered_set>
 #include <utility>
 
@@ -23,6 +24,16 @@ bool IsValidComResource(std::string_view value) {
   return true;
 }
 
+void AppendNumber(std::size_t number, std::string* text) {
+  char digits[24];
+  std::size_t count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + number % 10);
+    number /= 10;
+  } while (number != 0);
+  while (count > 0) *text += digits[--count];
+}
+
 // The keys of one section, read the way the catalogue expects them.
 class SectionReader {
  public:
@@ -42,28 +53,30 @@ class SectionReader {
     return valid == nullptr || valid(*value);
   }
 
-  // The family prefix1, prefix2, ... up to the first missing or empty key.
-  TextList Numbered(std::string_view prefix, bool decimal) {
-    TextList list;
-    list.reserve(8);  // most families are short
+  // The family prefix1, prefix2, ... up to the first missing or empty key,
+  // read into the list in place (an empty list when there is none).
+  void Numbered(std::string_view prefix, bool decimal, TextList* list) {
+    list->clear();
+    key_.assign(prefix);
     for (std::size_t index = 1;; ++index) {
-      key_.assign(prefix);
-      key_ += std::to_string(index);
-      if (!Text(key_, &value_)) break;
-      if (decimal) {
-        std::string normalized = NormalizeDecimal(value_, separator_);
-        if (!normalized.empty()) value_ = std::move(normalized);
+      key_.resize(prefix.size());
+      AppendNumber(index, &key_);
+      std::string& value = list->emplace_back();
+      if (!Text(key_, &value)) {
+        list->pop_back();
+        return;
       }
-      list.push_back(value_);
+      if (decimal) {
+        std::string normalized = NormalizeDecimal(value, separator_);
+        if (!normalized.empty()) value = std::move(normalized);
+      }
     }
-    return list;
   }
 
   // A list that is never empty: no key gives one empty entry.
-  TextList Options(std::string_view prefix) {
-    TextList list = Numbered(prefix, false);
-    if (list.empty()) list.emplace_back();
-    return list;
+  void Options(std::string_view prefix, TextList* list) {
+    Numbered(prefix, false, list);
+    if (list->empty()) list->emplace_back();
   }
 
  private:
@@ -77,10 +90,16 @@ class SectionReader {
 // Option01 followed by every new non-empty name of Option02 and Option03.
 TextList OptionUnion(const ModelRecord& model) {
   TextList names = model.Option01;
-  std::unordered_set<std::string> seen(names.begin(), names.end());
+  // Option lists are short; a set only pays off for long ones.
+  const bool long_lists = model.Option02.size() + model.Option03.size() > 32;
+  std::unordered_set<std::string_view> seen;
+  if (long_lists) seen.insert(model.Option01.begin(), model.Option01.end());
   for (const TextList* slot : {&model.Option02, &model.Option03}) {
     for (const std::string& name : *slot) {
-      if (!name.empty() && seen.insert(name).second) names.push_back(name);
+      if (name.empty()) continue;
+      const bool known = long_lists ? !seen.insert(name).second
+                                    : std::find(names.begin(), names.end(), name) != names.end();
+      if (!known) names.push_back(name);
     }
   }
   return names;
@@ -103,22 +122,22 @@ int16_t ReadModel(SectionReader& reader, ModelRecord* model) {
   if (!reader.Checked("FilterFile", nullptr, &model->FilterFile)) return kStatusFilterFile;
   if (!reader.Checked("HelpFile", nullptr, &model->HelpFile)) return kStatusHelpFile;
 
-  model->Capacity = reader.Numbered("Capacity", true);
+  reader.Numbered("Capacity", true, &model->Capacity);
   if (model->Capacity.empty()) return kStatusCapacity;
   TextList* currents[] = {&model->Current01, &model->Current02, &model->Current03,
                           &model->Current04};
   const char* current_keys[] = {"Current01_", "Current02_", "Current03_", "Current04_"};
   for (int i = 0; i < 4; ++i) {
-    *currents[i] = reader.Numbered(current_keys[i], true);
+    reader.Numbered(current_keys[i], true, currents[i]);
     if (currents[i]->empty()) return static_cast<int16_t>(kStatusCurrent01 + i);
   }
-  model->TypeName = reader.Numbered("TypeName", false);
+  reader.Numbered("TypeName", false, &model->TypeName);
   if (model->TypeName.empty()) return kStatusTypeName;
 
-  model->Option01 = reader.Options("Option01_");
-  model->Option02 = reader.Options("Option02_");
-  model->Option03 = reader.Options("Option03_");
-  model->OptionXX = reader.Options("OptionXX_");
+  reader.Options("Option01_", &model->Option01);
+  reader.Options("Option02_", &model->Option02);
+  reader.Options("Option03_", &model->Option03);
+  reader.Options("OptionXX_", &model->OptionXX);
   if (model->OptionXX.front().empty()) model->OptionXX = OptionUnion(*model);
 
   model->OptionValues.names = model->OptionXX;

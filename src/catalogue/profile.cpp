@@ -38,27 +38,48 @@ char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
 }
 
+uint64_t Load8(const char* at) {
+  uint64_t word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
+uint64_t Load4(const char* at) {
+  uint32_t word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
 // A hash of eight bytes at a time in which names equal without regard to
 // case hash alike: setting bit 5 of every byte turns capitals into small
-// letters (and merges a few other pairs, which only costs a comparison).
+// letters (and merges a few other pairs, which only costs a comparison). The
+// last bytes are read as whole words that may overlap the ones before.
 uint32_t HashIgnoreCase(std::string_view text) {
   constexpr uint64_t kFold = 0x2020202020202020ull;
   constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-  uint64_t hash = text.size() * kMultiplier;
-  std::size_t at = 0;
-  for (; at + 8 <= text.size(); at += 8) {
-    uint64_t word;
-    std::memcpy(&word, text.data() + at, 8);
+  const char* const data = text.data();
+  const std::size_t size = text.size();
+  uint64_t hash = size * kMultiplier;
+  const auto mix = [&hash](uint64_t word) {
     hash = (hash ^ (word | kFold)) * kMultiplier;
-    hash ^= hash >> 29;
+    hash ^= hash >> 32;
+  };
+  if (size >= 8) {
+    for (std::size_t at = 0; at + 8 < size; at += 8) mix(Load8(data + at));
+    mix(Load8(data + size - 8));
+  } else if (size >= 4) {
+    mix(Load4(data) | (Load4(data + size - 4) << 32));
+  } else if (size > 0) {
+    const auto byte = [data](std::size_t at) {
+      return uint64_t{static_cast<unsigned char>(data[at])};
+    };
+    mix(byte(0) | (byte(size / 2) << 8) | (byte(size - 1) << 16));
   }
-  if (at < text.size()) {
-    uint64_t word = 0;
-    std::memcpy(&word, text.data() + at, text.size() - at);
-    hash = (hash ^ (word | kFold)) * kMultiplier;
-    hash ^= hash >> 29;
-  }
-  return static_cast<uint32_t>(hash ^ (hash >> 32));
+  // Spread every byte over the low bits the tables use.
+  hash ^= hash >> 33;
+  hash *= 0xFF51AFD7ED558CCDull;
+  hash ^= hash >> 33;
+  return static_cast<uint32_t>(hash);
 }
 
 std::size_t TableSizeFor(std::size_t count) {
@@ -78,11 +99,12 @@ std::size_t ProbeSlot(const uint32_t* slots, std::size_t size, uint32_t hash, Ma
   }
 }
 
+// Profile lines and values are short: a plain loop beats a library call.
 std::size_t Find(std::string_view text, char c, std::size_t from) {
-  if (from >= text.size()) return kNone;
-  const void* found = std::memchr(text.data() + from, c, text.size() - from);
-  return found == nullptr ? kNone
-                          : static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+  for (std::size_t at = from; at < text.size(); ++at) {
+    if (text[at] == c) return at;
+  }
+  return kNone;
 }
 
 }  // namespace
@@ -302,7 +324,7 @@ bool ReadKey(const Profile& profile, std::string_view section, std::string_view 
              std::string* value) {
   const std::size_t length =
       GetProfileString(profile, section, key, kProfileReadError, kProfileValueBufferSize, value);
-  const std::size_t zero = value->find('\0');
+  const std::size_t zero = Find(*value, '\0', 0);
   if (zero != std::string::npos) value->resize(zero);
   return length != 0 && !value->empty() && *value != kProfileReadError;
 }
