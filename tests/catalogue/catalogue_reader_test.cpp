@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -212,6 +213,58 @@ TEST(CatalogueReaderTest, DuplicateSectionsReadTheFirstTwice) {
   ASSERT_EQ(result.status, 0);
   ASSERT_EQ(result.models.size(), 3u);
   EXPECT_EQ(result.models[1].ModelName, "QX-A700");
+}
+
+// Long section names overflow the 2560 characters of the name list: the
+// service cuts the last name that still gets room, and its keys are then
+// looked up under the cut name, which no section has.
+TEST(CatalogueReaderTest, CutSectionNameFailsTheRead) {
+  std::string text;
+  for (int i = 0; i < 100; ++i) {
+    std::string name = "Model_" + std::to_string(i) + "_";
+    name.resize(25, 'x');
+    text += Section(name);
+  }
+  EXPECT_EQ(Read(text).status, 1042);
+  // The same sections with short names read whole.
+  std::string short_names;
+  for (int i = 0; i < 100; ++i) short_names += Section("M" + std::to_string(i));
+  EXPECT_EQ(Read(short_names).models.size(), 100u);
+}
+
+// Any bytes give a status and never a part of a catalogue.
+TEST(CatalogueReaderTest, ArbitraryBytesGiveAStatus) {
+  const std::string good = Section("Model_1");
+  std::mt19937 random(2024);
+  for (int round = 0; round < 300; ++round) {
+    std::string text = good + good;
+    const int changes = 1 + static_cast<int>(random() % 8);
+    for (int c = 0; c < changes; ++c) {
+      const std::size_t at = random() % text.size();
+      switch (random() % 3) {
+        case 0:
+          text[at] = static_cast<char>(random() % 256);
+          break;
+        case 1:
+          text.erase(at, random() % 20);
+          break;
+        default:
+          text.insert(at, good.substr(random() % good.size(), random() % 30));
+      }
+    }
+    const CatalogueReadResult result = Read(text);
+    const bool known = result.status == 0 || (result.status >= 1041 && result.status <= 1055);
+    EXPECT_TRUE(known) << result.status;
+    EXPECT_EQ(result.models.empty(), result.status != 0);
+  }
+}
+
+TEST(CatalogueReaderTest, LongFamiliesReadInLinearTime) {
+  KeyChanges changes;
+  for (int i = 2; i <= 50000; ++i) changes["Capacity" + std::to_string(i)] = "1";
+  const CatalogueReadResult result = Read(Section("M", changes));
+  ASSERT_EQ(result.status, 0);
+  EXPECT_EQ(result.models[0].Capacity.size(), 50000u);
 }
 
 TEST(CatalogueReaderTest, InsertLargeCapacityMark) {
