@@ -17,17 +17,13 @@
 #include "catalogue/profile.h"
 #include "core/model_codes.h"
 #include "core/text_services.h"
+#include "fuzz_check.h"
 
 namespace {
 
-using namespace pfedit;
+using pfedit::fuzz::Check;
 
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-  }
-}
+using namespace pfedit;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';

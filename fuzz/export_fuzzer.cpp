@@ -15,18 +15,14 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_writer.h"
 #include "core/text_services.h"
+#include "fuzz_check.h"
 #include "paramfile/parameter_file.h"
 
 namespace {
 
-using namespace pfedit;
+using pfedit::fuzz::Check;
 
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-  }
-}
+using namespace pfedit;
 
 bool SameRecords(const ParameterReadResult& a, const ParameterReadResult& b) {
   return a.status == b.status && a.records == b.records && a.records_read == b.records_read;

@@ -8,16 +8,15 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_check.h"
 #include "paramfile/parameter_file.h"
 
 namespace {
 
+using pfedit::fuzz::Check;
+
 using pfedit::ParameterReadResult;
 using pfedit::ParameterRecord;
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
 
 // Whether the writer's form of this text reads back as the same text. The
 // writer quotes only ParamName and SettingRange, and only for a comma; other
