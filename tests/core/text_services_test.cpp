@@ -125,13 +125,5 @@ TEST(CapacityClass, FiftyFiveKilowattsIsSmall) {
   }
 }
 
-TEST(AttributeCodes, MapToListIndexes) {
-  EXPECT_EQ(AttributeIndexOf(0), 0);
-  EXPECT_EQ(AttributeIndexOf(1), 1);
-  EXPECT_EQ(AttributeIndexOf(16), 2);
-  EXPECT_EQ(AttributeIndexOf(32), 3);
-  EXPECT_EQ(AttributeIndexOf(2), -1);
-}
-
 }  // namespace
 }  // namespace pfedit

@@ -140,12 +140,5 @@ TEST_F(MainWindow, DisabledItemsDoNothing) {
   EXPECT_TRUE(desktop.boxes.empty());
 }
 
-TEST_F(MainWindow, CaptionNamesTheModelAndClass) {
-  form.SetMainCaption("TEST1", 2);
-  EXPECT_EQ(form.Caption, "Parameter File Editor [TEST1] - (Small Capacity)");
-  form.SetMainCaption("", 0);
-  EXPECT_EQ(form.Caption, "Parameter File Editor");
-}
-
 }  // namespace
 }  // namespace pfedit::editor
