@@ -50,35 +50,27 @@ std::string JsonPairs(const OptionValueTable& table) {
 }
 
 std::string ModelJson(const ModelRecord& m, std::size_t position) {
-  std::string text = "{\"position\":" + std::to_string(position);
-  auto field = [&text](const char* name, const std::string& json) {
-    text += ',';
-    text += JsonString(name);
-    text += ':';
-    text += json;
+  JsonObject object;
+  object.Number("position", static_cast<long long>(position));
+  object.Text("ModelName", m.ModelName);
+  object.Text("ModelCode1", m.ModelCode1);
+  object.Text("ModelCode2", m.ModelCode2);
+  object.Text("ModelCode5", m.ModelCode5);
+  object.Text("ComResource", m.ComResource);
+  object.Text("ParamFile", m.ParamFile);
+  object.Text("FilterFile", m.FilterFile);
+  object.Text("HelpFile", m.HelpFile);
+  const std::pair<const char*, const TextList*> lists[] = {
+      {"Capacity", &m.Capacity},   {"Current01", &m.Current01}, {"Current02", &m.Current02},
+      {"Current03", &m.Current03}, {"Current04", &m.Current04}, {"TypeName", &m.TypeName},
+      {"Option01", &m.Option01},   {"Option02", &m.Option02},   {"Option03", &m.Option03},
+      {"OptionXX", &m.OptionXX},
   };
-  field("ModelName", JsonString(m.ModelName));
-  field("ModelCode1", JsonString(m.ModelCode1));
-  field("ModelCode2", JsonString(m.ModelCode2));
-  field("ModelCode5", JsonString(m.ModelCode5));
-  field("ComResource", JsonString(m.ComResource));
-  field("ParamFile", JsonString(m.ParamFile));
-  field("FilterFile", JsonString(m.FilterFile));
-  field("HelpFile", JsonString(m.HelpFile));
-  field("Capacity", JsonList(m.Capacity));
-  field("Current01", JsonList(m.Current01));
-  field("Current02", JsonList(m.Current02));
-  field("Current03", JsonList(m.Current03));
-  field("Current04", JsonList(m.Current04));
-  field("TypeName", JsonList(m.TypeName));
-  field("Option01", JsonList(m.Option01));
-  field("Option02", JsonList(m.Option02));
-  field("Option03", JsonList(m.Option03));
-  field("OptionXX", JsonList(m.OptionXX));
-  field("OptionValues", JsonPairs(m.OptionValues));
-  field("OptionSlotCnt", JsonString(m.OptionSlotCnt));
-  field("CapacityClass", std::to_string(m.CapacityClass));
-  return text + '}';
+  for (const auto& [name, list] : lists) object.Raw(name, JsonList(*list));
+  object.Raw("OptionValues", JsonPairs(m.OptionValues));
+  object.Text("OptionSlotCnt", m.OptionSlotCnt);
+  object.Number("CapacityClass", m.CapacityClass);
+  return object.Close();
 }
 
 int ReadFailure(const std::string& file, int status, bool json, std::ostream& out,

@@ -13,28 +13,6 @@ namespace pfedit::cli {
 
 namespace {
 
-// One JSON object, built field by field.
-class JsonObject {
- public:
-  void Text(const std::string& name, const std::string& value) {
-    Name(name);
-    text_ += JsonString(value);
-  }
-  void Number(const std::string& name, long long value) {
-    Name(name);
-    text_ += std::to_string(value);
-  }
-  std::string Close() { return text_ + '}'; }
-
- private:
-  void Name(const std::string& name) {
-    if (text_.size() > 1) text_ += ',';
-    text_ += JsonString(name);
-    text_ += ':';
-  }
-  std::string text_ = "{";
-};
-
 std::string RecordJson(const ParameterRecord& r) {
   JsonObject object;
   object.Text("ParamNo", r.ParamNo);
