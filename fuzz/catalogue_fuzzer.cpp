@@ -1,11 +1,12 @@
 // Catalogue text of any bytes. Beyond not crashing:
 // - the one-pass index and the plain per-key scan read the same models and
 //   status (the index may never answer differently from the rules);
-// - a failed read holds no models, and the status does not depend on the
-//   decimal separator;
+// - a failed read gives one of the reader's statuses and holds no models, and
+//   the status does not depend on the decimal separator;
 // - models whose values the file syntax can carry unchanged, written and read
 //   again, are the same models, and writing them again gives the same bytes.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -38,30 +39,13 @@ bool IsPlain(std::string_view value) {
   return !(value.size() >= 2 && (first == '"' || first == '\'') && value.back() == first);
 }
 
-bool AllPlain(const TextList& list) {
-  for (const std::string& value : list) {
-    if (!IsPlain(value)) return false;
-  }
-  return true;
-}
-
-bool NoEmptyEntry(const TextList& list) {
-  for (const std::string& value : list) {
-    if (value.empty()) return false;
-  }
-  return true;
-}
-
 // Digits and points only: what reading under a point locale leaves alone.
 bool IsPointNumber(std::string_view value) {
   return NormalizeDecimal(value, '.').empty();
 }
 
-bool AllPointNumbers(const TextList& list) {
-  for (const std::string& value : list) {
-    if (!IsPointNumber(value)) return false;
-  }
-  return true;
+bool All(const TextList& list, bool (*test)(std::string_view)) {
+  return std::all_of(list.begin(), list.end(), [test](const std::string& v) { return test(v); });
 }
 
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
@@ -92,21 +76,17 @@ bool WritesBack(const ModelRecord& m) {
     if (!IsPlain(*text)) return false;
   }
   if (m.ModelName.empty() || !KeepsSlotCount(m)) return false;
-  if (!AllPointNumbers(m.Capacity) || !AllPlain(m.TypeName)) return false;
+  if (!All(m.Capacity, IsPointNumber) || !All(m.TypeName, IsPlain)) return false;
   for (const TextList* currents : {&m.Current01, &m.Current02, &m.Current03, &m.Current04}) {
-    if (currents->size() > m.Capacity.size() || !AllPointNumbers(*currents)) return false;
+    if (currents->size() > m.Capacity.size() || !All(*currents, IsPointNumber)) return false;
   }
   const bool no_options = m.Option01 == TextList{""} && m.Option02 == TextList{""} &&
                           m.Option03 == TextList{""} && m.OptionXX == TextList{""};
   if (no_options) return true;
-  if (!NoEmptyEntry(m.OptionXX)) return false;
   for (const TextList* slot : {&m.Option01, &m.Option02, &m.Option03}) {
-    if (!AllPlain(*slot)) return false;
+    if (!All(*slot, IsPlain)) return false;
   }
-  for (const std::string& name : m.OptionXX) {
-    if (!IsOwnKey(name)) return false;
-  }
-  return AllPlain(m.OptionValues.values);
+  return All(m.OptionXX, IsOwnKey) && All(m.OptionValues.values, IsPlain);
 }
 
 }  // namespace
@@ -124,6 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   Check(ReadCatalogueText(text, ',').status == read.status, "status without regard to locale");
   if (read.status != 0) {
+    Check(read.status >= kStatusNoSection && read.status <= kStatusTypeName, "a reader status");
     Check(read.models.empty(), "a failed read holds no models");
     return 0;
   }

@@ -25,22 +25,33 @@ inline std::vector<std::pair<std::string, std::string>> ValidKeys() {
 // nullopt drops the key; a key not in the valid section is added at the end.
 using KeyChanges = std::map<std::string, std::optional<std::string>>;
 
-inline std::string Section(const std::string& name, const KeyChanges& changes = {}) {
+inline std::string Section(const std::string& name, KeyChanges changes = {}) {
   std::string text = "[" + name + "]\r\n";
-  KeyChanges pending = changes;
-  for (const auto& [key, value] : ValidKeys()) {
-    const auto change = pending.find(key);
-    if (change == pending.end()) {
-      text += key + "=" + value + "\r\n";
-      continue;
-    }
-    if (change->second) text += key + "=" + *change->second + "\r\n";
-    pending.erase(change);
-  }
-  for (const auto& [key, value] : pending) {
+  const auto line = [&text](const std::string& key, const std::optional<std::string>& value) {
     if (value) text += key + "=" + *value + "\r\n";
+  };
+  for (const auto& [key, value] : ValidKeys()) {
+    const auto change = changes.find(key);
+    if (change == changes.end()) {
+      line(key, value);
+    } else {
+      line(key, change->second);
+      changes.erase(change);
+    }
   }
+  for (const auto& [key, value] : changes) line(key, value);
   return text;
 }
+
+// Valid sections [Model_1] to [Model_<count>].
+inline std::string Sections(int count) {
+  std::string text;
+  for (int i = 1; i <= count; ++i) text += Section("Model_" + std::to_string(i));
+  return text;
+}
+
+// The parameter lines an export file holds before its model section.
+inline const std::string kExportRecords =
+    "1,Name,0,0,0,,0,10001,0,0,0,0,0,0,0,NULL,NULL,NULL,10,0\r\n";
 
 }  // namespace pfedit::test
