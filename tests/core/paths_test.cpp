@@ -5,17 +5,14 @@
 #include <filesystem>
 #include <optional>
 
-#include "core/help.h"
 #include "core/paths.h"
 #include "core/platform.h"
 #include "core/text_services.h"
-#include "support/scripted_desktop.h"
 #include "support/temp_folder.h"
 
 namespace pfedit {
 namespace {
 
-using test::ScriptedDesktop;
 using test::TempFolder;
 
 TEST(CheckPath, ReportsExistenceAndAttributeMatches) {
@@ -115,31 +112,6 @@ TEST(DecimalSeparator, ComesFromTheUsersLocale) {
   EXPECT_TRUE(IsNumericValue("1,5"));
   EXPECT_FALSE(IsNumericValue("1.5"));
   EXPECT_EQ(NormalizeDecimal("0.75"), "0,75");
-}
-
-TEST(HelpFile, MissingFileIsReportedOnceAndHelpStaysInert) {
-  TempFolder folder;
-  EditorState state;
-  ScriptedDesktop desktop;
-  desktop.ExpectMessage(1086);
-  InitHelpPath(state, desktop, folder.path());
-  EXPECT_EQ(state.HelpFilePath, "");
-  ShowHelp(state, desktop);
-  EXPECT_TRUE(desktop.help_opened.empty());
-}
-
-TEST(HelpFile, PresentFileIsOpenedByShowHelp) {
-  TempFolder folder;
-  const std::string help = HelpFileBelow(folder.path());
-  ASSERT_EQ(help, folder.path() + "/en/help/dorvien.chm");
-  std::filesystem::create_directories(FolderPart(help));
-  folder.Write("en/help/dorvien.chm", "chm");
-  EditorState state;
-  ScriptedDesktop desktop;
-  InitHelpPath(state, desktop, folder.path());
-  EXPECT_EQ(state.HelpFilePath, help);
-  ShowHelp(state, desktop);
-  EXPECT_EQ(desktop.help_opened, std::vector<std::string>{help});
 }
 
 }  // namespace
