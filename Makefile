@@ -80,7 +80,9 @@ test-debug:
 
 test-asan:
 	$(call configure_and_build,asan)
-	ASAN_OPTIONS=$$($(SCRIPTS)/asan-options.sh) ctest --preset asan -j$(JOBS)
+	ASAN_OPTIONS=$$($(SCRIPTS)/asan-options.sh) \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/$(SCRIPTS)/lsan.supp:print_suppressions=0 \
+	  ctest --preset asan -j$(JOBS)
 
 # The headless layers must build, link and pass without Qt anywhere in sight.
 test-noqt:
