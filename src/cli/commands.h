@@ -19,6 +19,15 @@ int RunMessages(const Args& args, std::ostream& out, std::ostream& err);
 int RunList(const Args& args, std::ostream& out, std::ostream& err);
 int RunShow(const Args& args, std::ostream& out, std::ostream& err);
 
+// What a command that reads one file takes: the file and an optional --json.
+struct FileArgs {
+  std::string path;
+  bool json = false;
+};
+// False after a usage error naming the command was written.
+bool ParseFileArgs(const Args& args, const std::string& command, FileArgs* parsed,
+                   std::ostream& err);
+
 // Writes a one-line usage error and returns 2.
 int UsageError(std::ostream& err, const std::string& text);
 

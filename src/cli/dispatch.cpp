@@ -1,4 +1,5 @@
 #include <map>
+#include <vector>
 
 #include "cli/commands.h"
 #include "core/version.h"
@@ -16,6 +17,27 @@ constexpr const char* kUsage =
     "  show FILE              the parameter records of a parameter or export file [--json]\n";
 
 }  // namespace
+
+bool ParseFileArgs(const Args& args, const std::string& command, FileArgs* parsed,
+                   std::ostream& err) {
+  std::vector<std::string> paths;
+  for (const std::string& arg : args) {
+    if (arg == "--json") {
+      parsed->json = true;
+    } else if (!arg.empty() && arg[0] == '-') {
+      UsageError(err, command + ": unknown option '" + arg + "'");
+      return false;
+    } else {
+      paths.push_back(arg);
+    }
+  }
+  if (paths.size() != 1) {
+    UsageError(err, command + " takes exactly one file or folder");
+    return false;
+  }
+  parsed->path = paths.front();
+  return true;
+}
 
 int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) return UsageError(err, "no command given");

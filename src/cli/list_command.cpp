@@ -84,22 +84,13 @@ int ReadFailure(const std::string& file, int status, bool json, std::ostream& ou
 }  // namespace
 
 int RunList(const Args& args, std::ostream& out, std::ostream& err) {
-  bool json = false;
-  std::vector<std::string> paths;
-  for (const std::string& arg : args) {
-    if (arg == "--json") {
-      json = true;
-    } else if (!arg.empty() && arg[0] == '-') {
-      return UsageError(err, "list: unknown option '" + arg + "'");
-    } else {
-      paths.push_back(arg);
-    }
-  }
-  if (paths.size() != 1) return UsageError(err, "list takes one folder or export file");
+  FileArgs parsed;
+  if (!ParseFileArgs(args, "list", &parsed, err)) return 2;
+  const bool json = parsed.json;
 
   // A folder stands for its catalogue; anything else is read as an export file.
-  const bool folder = !CheckPath(paths[0], kAttributeDirectory).empty();
-  const std::string file = folder ? CatalogueFilePath(paths[0]) : paths[0];
+  const bool folder = !CheckPath(parsed.path, kAttributeDirectory).empty();
+  const std::string file = folder ? CatalogueFilePath(parsed.path) : parsed.path;
   CatalogueReadResult read = ReadCatalogueFile(file);
   if (!read.found) return ReadFailure(file, kMessageFileMissing, json, out, err);
   if (read.status != 0) return ReadFailure(file, read.status, json, out, err);

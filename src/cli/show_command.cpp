@@ -36,22 +36,10 @@ std::string RecordJson(const ParameterRecord& r) {
 }  // namespace
 
 int RunShow(const Args& args, std::ostream& out, std::ostream& err) {
-  bool json = false;
-  std::string path;
-  bool have_path = false;
-  for (const std::string& arg : args) {
-    if (arg == "--json") {
-      json = true;
-    } else if (!arg.empty() && arg[0] == '-') {
-      return UsageError(err, "show: unknown option '" + arg + "'");
-    } else if (have_path) {
-      return UsageError(err, "show takes one file");
-    } else {
-      path = arg;
-      have_path = true;
-    }
-  }
-  if (!have_path) return UsageError(err, "show needs a parameter file");
+  FileArgs parsed;
+  if (!ParseFileArgs(args, "show", &parsed, err)) return 2;
+  const bool json = parsed.json;
+  const std::string& path = parsed.path;
 
   const ParameterReadResult result = ReadParameterFileAt(path);
   if (result.status != 0) {
