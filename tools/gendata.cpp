@@ -1,5 +1,6 @@
 #include "tools/gendata.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdint>
@@ -8,11 +9,15 @@
 #include <fstream>
 #include <system_error>
 
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/catalogue_writer.h"
+#include "core/value_tables.h"
+#include "models/model_info_rules.h"
+#include "paramfile/parameter_file.h"
+
 namespace pfedit::gendata {
 
 namespace {
-
-constexpr const char* kLineEnd = "\r\n";
 
 // Rated capacities in hundredths of a kW, small (55 kW or less) and large.
 constexpr std::array<int, 17> kSmallCapacities = {
@@ -97,19 +102,8 @@ std::vector<int> CapacitiesOf(int model_index) {
   return capacities;
 }
 
-class SectionWriter {
- public:
-  explicit SectionWriter(std::string* out) : out_(out) {}
-  void Line(const std::string& text) { out_->append(text).append(kLineEnd); }
-  void Key(const std::string& key, const std::string& value) { Line(key + "=" + value); }
-  void Blank() { out_->append(kLineEnd); }
-
- private:
-  std::string* out_;
-};
-
 struct Options {
-  std::vector<std::string> slots[3];
+  TextList slots[3];
   std::string slot_count;
 };
 
@@ -126,78 +120,65 @@ Options OptionsOf(int type_number) {
   }
 }
 
-void AppendSection(std::string* out, int model_index) {
+ModelRecord ModelOf(int model_index) {
   const ModelType type = kTypes[static_cast<std::size_t>(model_index) % kTypes.size()];
   const unsigned serial = static_cast<unsigned>(model_index);
-  SectionWriter w(out);
-  w.Line("[Model_" + std::to_string(model_index + 1) + "]");
   const std::string special = SpecialNameOf(model_index);
-  w.Key("ModelName",
-        "QX-G" + std::to_string(1000 + model_index) + (special.empty() ? "" : "-" + special));
-  w.Key("ModelCode1", "0x" + std::string(type.number < 10 ? "0" : "") +
-                          std::to_string(type.number) + Hex(serial, 6));
-  w.Key("ModelCode2", "0x00" + std::string(type.four_ratings ? "01" : "00") + Hex(serial, 4));
-  w.Key("ModelCode5", special.empty() ? "0x80000000"
-                                      : "0x80" + Hex(static_cast<unsigned char>(special[0]), 2) +
-                                            Hex(static_cast<unsigned char>(special[1]), 2) + "00");
-  w.Blank();
+  ModelRecord m;
+  m.ModelName =
+      "QX-G" + std::to_string(1000 + model_index) + (special.empty() ? "" : "-" + special);
+  m.ModelCode1 = "0x" + std::string(type.number < 10 ? "0" : "") + std::to_string(type.number) +
+                 Hex(serial, 6);
+  m.ModelCode2 = "0x00" + std::string(type.four_ratings ? "01" : "00") + Hex(serial, 4);
+  m.ModelCode5 = EncodeSpecialName(special);
   static constexpr std::array<const char*, 4> kComResources = {"111", "101", "110", "011"};
-  w.Key("ComResource", kComResources[serial % kComResources.size()]);
-  w.Blank();
-  w.Key("ParamFile", ParamFileOf(model_index));
-  w.Key("FilterFile", Stem(model_index) + "_a01.flt");
-  w.Key("HelpFile", "qx_g_help.chm");
-  w.Blank();
+  m.ComResource = kComResources[serial % kComResources.size()];
+  m.ParamFile = ParamFileOf(model_index);
+  m.FilterFile = Stem(model_index) + "_a01.flt";
+  m.HelpFile = "qx_g_help.chm";
 
   const std::vector<int> capacities = CapacitiesOf(model_index);
-  for (std::size_t k = 0; k < capacities.size(); ++k) {
-    w.Key("Capacity" + std::to_string(k + 1), FixedText(capacities[k], 2));
-  }
-  w.Blank();
-  for (std::size_t k = 0; k < capacities.size(); ++k) {
+  TextList* const current_lists[] = {&m.Current01, &m.Current02, &m.Current03, &m.Current04};
+  m.Capacity.clear();
+  m.TypeName.clear();
+  for (TextList* list : current_lists) list->clear();
+  for (const int capacity : capacities) {
+    m.Capacity.push_back(FixedText(capacity, 2));
+    m.TypeName.push_back(FixedText(capacity, 2) + "K");
     // Heavy-duty current in tenths of an ampere; the lighter duties carry more.
-    const long long heavy = capacities[k] * 21LL / 100 + 6;
+    const long long heavy = capacity * 21LL / 100 + 6;
     const std::array<long long, 4> currents =
         type.four_ratings
             ? std::array<long long, 4>{heavy * 16 / 10, heavy * 145 / 100, heavy * 12 / 10, heavy}
             : std::array<long long, 4>{heavy, heavy, heavy, heavy};
     for (std::size_t r = 0; r < currents.size(); ++r) {
-      w.Key("Current0" + std::to_string(r + 1) + "_" + std::to_string(k + 1),
-            FixedText(currents[r], 1));
+      current_lists[r]->push_back(FixedText(currents[r], 1));
     }
   }
-  w.Blank();
-  for (std::size_t k = 0; k < capacities.size(); ++k) {
-    w.Key("TypeName" + std::to_string(k + 1), FixedText(capacities[k], 2) + "K");
-  }
-  w.Blank();
+  m.CapacityClass = CapacityClassOf(m.Capacity);
 
   const Options options = OptionsOf(type.number);
-  std::vector<std::string> all;
+  m.Option01 = options.slots[0];
+  m.Option02 = options.slots[1];
+  m.Option03 = options.slots[2];
+  TextList all;
   for (const auto& slot : options.slots) {
     for (const auto& name : slot) {
-      bool known = name.empty();
-      for (const auto& seen : all) known = known || seen == name;
-      if (!known) all.push_back(name);
+      if (!name.empty() && std::find(all.begin(), all.end(), name) == all.end()) {
+        all.push_back(name);
+      }
     }
   }
   if (!all.empty()) {
-    for (int s = 0; s < 3; ++s) {
-      const auto& slot = options.slots[s];
-      for (std::size_t k = 0; k < slot.size(); ++k) {
-        w.Key("Option0" + std::to_string(s + 1) + "_" + std::to_string(k + 1), slot[k]);
-      }
-      w.Blank();
+    m.OptionXX = all;
+    m.OptionValues.names = all;
+    m.OptionValues.values.clear();
+    for (std::size_t k = 0; k < all.size(); ++k) {
+      m.OptionValues.values.push_back("0x0" + Hex(static_cast<unsigned>(0x100 + k), 3));
     }
-    for (std::size_t k = 0; k < all.size(); ++k) w.Key(all[k], "0x0" + Hex(0x100 + k, 3));
-  } else {
-    all.emplace_back();
   }
-  w.Blank();
-  for (std::size_t k = 0; k < all.size(); ++k) w.Key("OptionXX_" + std::to_string(k + 1), all[k]);
-  w.Blank();
-  if (!options.slot_count.empty()) w.Key("OptionSlotCnt", options.slot_count);
-  w.Blank();
+  m.OptionSlotCnt = options.slot_count;
+  return m;
 }
 
 // Parameter numbers in grid order: every ordinary number, each of 902 to 939
@@ -214,24 +195,17 @@ const std::vector<int>& AllParameterNumbers() {
   return numbers;
 }
 
-std::string Quoted(const std::string& text) {
-  return text.find(',') == std::string::npos ? text : "\"" + text + "\"";
-}
-
 }  // namespace
 
 std::string CatalogueText(int models) {
-  std::string out;
-  for (int i = 0; i < models; ++i) AppendSection(&out, i);
-  return out;
+  ModelCatalogue catalogue;
+  for (int i = 0; i < models; ++i) catalogue.push_back(ModelOf(i));
+  return FormatCatalogue(catalogue);
 }
 
 std::vector<std::string> ParameterFileNames(int model_index) {
   const std::string small = ParamFileOf(model_index);
-  std::string large = small;
-  // The large-capacity mark goes before "_a01", also when a special name follows.
-  const std::size_t dash = large.rfind('-');
-  large.insert(dash == std::string::npos ? large.size() - 8 : dash - 4, "l");
+  const std::string large = InsertLargeCapacityMark(small);
   switch (ClassesOf(model_index)) {
     case Classes::kSmall:
       return {small};
@@ -243,9 +217,9 @@ std::vector<std::string> ParameterFileNames(int model_index) {
 }
 
 std::string ParameterFileText(int model_index, int rows) {
-  static constexpr std::array<int, 4> kAttributes = {0, 1, 16, 32};
+  static constexpr std::array<int16_t, 4> kAttributes = {0, 1, 16, 32};
   const std::vector<int>& numbers = AllParameterNumbers();
-  std::string out;
+  std::vector<ParameterRecord> records(static_cast<std::size_t>(rows));
   for (int j = 0; j < rows; ++j) {
     // Spread over all numbers: unique while rows fit, neighbours repeat after.
     const int number =
@@ -261,45 +235,31 @@ std::string ParameterFileText(int model_index, int rows) {
     } else if ((special == 2 || special == 3) && j % 5 == 1) {
       initial = 65520;
     }
-    std::string name = "Generated parameter " + std::to_string(shown);
+    ParameterRecord& r = records[static_cast<std::size_t>(j)];
+    r.ParamNo = std::to_string(number);
+    r.ParamName = "Generated parameter " + std::to_string(shown);
     if (second) {
-      name += ", level";
+      r.ParamName += ", level";
     } else if (j % 9 == 4) {
-      name += ", variant " + std::to_string(model_index);
+      r.ParamName += ", variant " + std::to_string(model_index);
     }
-    std::string range = "0 to " + std::to_string(65535 >> (j % 8));
-    if (special == 1 || special == 3) range += ", 9999";
-    if (special >= 2) range += ", 8888";
-    const char* display = j % 97 == 50 ? "1" : (j % 5 == 2 ? "256" : "0");
-
-    const std::array<std::string, 20> fields = {
-        std::to_string(number),
-        Quoted(name),
-        std::to_string(initial),
-        std::to_string(j % 4),
-        std::to_string((j * 7) % 23),
-        Quoted(range),
-        std::to_string(special),
-        std::to_string(shown + 10000),
-        display,
-        std::to_string((j * 257 + model_index) % 65536),
-        std::to_string(j % 3),
-        "0",
-        "0",
-        "0",
-        "0",
-        "NULL",
-        "NULL",
-        "NULL",
-        std::to_string(j % 21),
-        std::to_string(kAttributes[static_cast<std::size_t>(j / 3) % kAttributes.size()])};
-    for (std::size_t f = 0; f < fields.size(); ++f) {
-      if (f > 0) out += ',';
-      out += fields[f];
-    }
-    out += kLineEnd;
+    r.InitialValue = static_cast<int32_t>(initial);
+    r.Digit = static_cast<int16_t>(j % 4);
+    r.UnitIndex = static_cast<int16_t>((j * 7) % 23);
+    r.SettingRange = "0 to " + std::to_string(65535 >> (j % 8));
+    if (special == 1 || special == 3) r.SettingRange += ", 9999";
+    if (special >= 2) r.SettingRange += ", 8888";
+    r.SpecialCode = static_cast<int16_t>(special);
+    r.SortKey = std::to_string(shown + 10000);
+    r.DisplayCode = j % 97 == 50 ? "1" : (j % 5 == 2 ? "256" : "0");
+    r.FunctionCode = (j * 257 + model_index) % 65536;
+    r.Aux1 = std::to_string(j % 3);
+    r.Aux2 = r.Aux3 = r.Aux4 = r.Aux5 = "0";
+    r.Aux6 = r.Aux7 = r.Aux8 = "NULL";
+    r.WriteOrder = static_cast<int16_t>(j % 21);
+    r.Attribute = kAttributes[static_cast<std::size_t>(j / 3) % kAttributes.size()];
   }
-  return out;
+  return pfedit::ParameterFileText(records);
 }
 
 bool WriteSampleFolder(const std::string& folder, int models, int rows) {

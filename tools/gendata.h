@@ -1,9 +1,9 @@
 #pragma once
 
 // Generated edit folders for benchmarks and load tests: a catalogue with many
-// models and one large parameter file per model and capacity class, in the
-// byte layout the editor itself writes and valid under its reader rules. The
-// output depends only on the two sizes, so every run gives the same bytes.
+// models and one large parameter file per model and capacity class, made by
+// the editor's own writers and valid under its reader rules. The output
+// depends only on the two sizes, so every run gives the same bytes.
 
 #include <string>
 #include <vector>
