@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/editor_state.h"
+#include "core/text_services.h"
 
 namespace pfedit {
 
@@ -14,14 +15,6 @@ constexpr std::size_t kNone = std::string_view::npos;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin])) ++begin;
-  while (end > begin && IsBlank(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
 }
 
 std::string_view Unquote(std::string_view value) {
@@ -129,14 +122,14 @@ ProfileLine ParseProfileLine(std::string_view line) {
     const std::size_t close = Find(line, ']', start + 1);
     const std::size_t end = close == kNone ? line.size() : close;
     parsed.kind = ProfileLine::kSection;
-    parsed.name = TrimBlanks(line.substr(start + 1, end - start - 1));
+    parsed.name = Trim(line.substr(start + 1, end - start - 1));
     return parsed;
   }
   const std::size_t equals = Find(line, '=', start);
   if (equals == kNone) return parsed;
   parsed.kind = ProfileLine::kKey;
-  parsed.name = TrimBlanks(line.substr(start, equals - start));
-  parsed.value = Unquote(TrimBlanks(line.substr(equals + 1)));
+  parsed.name = Trim(line.substr(start, equals - start));
+  parsed.value = Unquote(Trim(line.substr(equals + 1)));
   return parsed;
 }
 
