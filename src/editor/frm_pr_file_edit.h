@@ -66,8 +66,6 @@ class frmPrFileEdit {
   // Form_QueryUnload like any other close.
   bool CloseRequested = false;
 
-  EditorState& State() { return state_; }
-
  private:
   EditorState& state_;
   Desktop& desktop_;
