@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
+
 #include "core/text_services.h"
 #include "core/value_tables.h"
 
@@ -81,7 +84,7 @@ TEST(QuoteIfComma, QuotesCommasAndRefusesQuotes) {
   }
 }
 
-TEST(ParseNumbers, AcceptPointOrCommaAndRejectJunk) {
+TEST(ParseDecimal, AcceptsPointOrCommaAndRejectsJunk) {
   double value = 0;
   EXPECT_TRUE(ParseDecimal("0,75", &value));
   EXPECT_DOUBLE_EQ(value, 0.75);
@@ -90,11 +93,45 @@ TEST(ParseNumbers, AcceptPointOrCommaAndRejectJunk) {
   for (const char* bad : {"", "abc", "1e3", "1.2.3", "--1", "1,2.3"}) {
     EXPECT_FALSE(ParseDecimal(bad, &value)) << bad;
   }
-  long long whole = 0;
-  EXPECT_TRUE(ParseInteger(" -12 ", &whole));
-  EXPECT_EQ(whole, -12);
-  for (const char* bad : {"", "-", "1.0", "12a", "99999999999999999999999"}) {
-    EXPECT_FALSE(ParseInteger(bad, &whole)) << bad;
+}
+
+TEST(ParseWholeNumber, SignBlanksRangeAndOverflow) {
+  constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+  constexpr LeadingBlanks kRefused = LeadingBlanks::kRefused;
+  const struct {
+    const char* text;
+    std::optional<int64_t> expected;
+    LeadingBlanks leading = LeadingBlanks::kAllowed;
+    int64_t minimum = kMin;
+    int64_t maximum = kMax;
+  } cases[] = {
+      {" \t-12 \t", -12},
+      {"-12\t ", -12, kRefused},
+      {" 12", std::nullopt, kRefused},
+      {"007", 7},
+      {"00000000000000000000000001", 1},
+      {"+5", std::nullopt},
+      {"- 5", std::nullopt},
+      {"-", std::nullopt},
+      {" ", std::nullopt},
+      {"", std::nullopt},
+      {"1.0", std::nullopt},
+      {"1e3", std::nullopt},
+      {"1 2", std::nullopt},
+      {"9223372036854775807", kMax},
+      {"-9223372036854775808", kMin},
+      {"9223372036854775808", std::nullopt},
+      {"-9223372036854775809", std::nullopt},
+      {"99999999999999999999999", std::nullopt},
+      {"999", 999, LeadingBlanks::kAllowed, 0, 999},
+      {"1000", std::nullopt, LeadingBlanks::kAllowed, 0, 999},
+      {"-0", 0, LeadingBlanks::kAllowed, 0, 999},
+      {"-1", std::nullopt, LeadingBlanks::kAllowed, 0, 999},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseWholeNumber(c.text, c.minimum, c.maximum, c.leading), c.expected)
+        << "'" << c.text << "'";
   }
 }
 
