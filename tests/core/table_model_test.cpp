@@ -30,6 +30,7 @@ class Recorder : public TableViewListener, public TableObserver {
   void RowsInserted(int f, int l) override { log.push_back(Event("+rows", {f, l})); }
   void RowsAboutToBeRemoved(int f, int l) override { log.push_back(Event("-rows?", {f, l})); }
   void RowsRemoved(int f, int l) override { log.push_back(Event("-rows", {f, l})); }
+  void RowLayoutChanged(int f, int l) override { log.push_back(Event("layout", {f, l})); }
   void AboutToReset() override { log.push_back("reset?"); }
   void Reset() override { log.push_back("reset"); }
   void OnEditStart(int c, int r) override { log.push_back(Event("edit", {c, r})); }
@@ -107,6 +108,26 @@ TEST(TableModelRows, SmallerRowCountDropsRowsAndPullsPositionsIn) {
   EXPECT_FALSE(grid.HasSelection());
 }
 
+TEST(TableModelLayout, RowHeaderWidthAndRowFittingStayWithinTheGrid) {
+  TableModel grid(2, 3);
+  grid.SetColumnWidth(0, 180);  // the row headers have a width of their own
+  grid.SetColumnWidth(3, 900);
+  EXPECT_EQ(grid.ColumnWidth(0), 180);
+  EXPECT_EQ(grid.ColumnWidth(3), 0);
+  grid.SetText(2, 1, "a\nb");
+  grid.SetText(1, 3, "a\nb\nc");
+  Recorder view;
+  grid.AddViewListener(&view);
+  for (const int row : {0, 4, 1, 3}) grid.FitRowHeight(row);
+  const int lines[] = {1, 2, 1, 3, 1};  // rows 0 to 4
+  for (int row = 0; row <= 4; ++row) {
+    EXPECT_EQ(grid.RowFitted(row), row == 1 || row == 3) << row;
+    EXPECT_EQ(grid.RowLines(row), lines[row]) << row;
+  }
+  EXPECT_EQ(view.log, (Log{"layout 1 1", "layout 3 3"}));
+  grid.RemoveViewListener(&view);
+}
+
 TEST(TableModelSort, NumbersListIndexesAndBytesInKeyOrder) {
   TableModel grid(4, 8);
   for (int r = 1; r <= 8; ++r) {
@@ -176,40 +197,6 @@ TEST(TableModelCells, TextAndValueFollowTheCellType) {
     const std::string name = c.text != nullptr ? c.text : std::to_string(c.value);
     EXPECT_EQ(grid.Value(c.column, 1), c.expected_value) << c.column << ": " << name;
     EXPECT_EQ(grid.Text(c.column, 1), c.expected_text) << c.column << ": " << name;
-  }
-}
-
-// How a cell of the type checks each text: A acceptable, I intermediate, X invalid.
-std::string Checks(const CellType& type, const Texts& texts) {
-  TableModel grid(1, 1);
-  grid.SetType(1, 1, type);
-  std::string checks;
-  for (const std::string& text : texts) {
-    checks += "AIX"[static_cast<int>(grid.CheckEntry(1, 1, text))];
-  }
-  return checks;
-}
-
-TEST(TableModelCells, CheckEntryFollowsEachCellType) {
-  struct Case {
-    CellType type;
-    Texts texts;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {CellType::WholeNumber(0, 999),
-       {"", "999", "1000", "-1", "1.5", "12345678901234567890"},
-       "AAXXXX"},
-      {CellType::WholeNumber(10, 20), {"15", "2", "21"}, "AIX"},
-      {CellType::WholeNumber(-20, -10), {"-15", "-", "-1", "-21", "5"}, "AIIXX"},
-      {CellType::DecimalText(6, ','), {"123,45", "1234567", "12.5"}, "AXX"},
-      {CellType::OfKind(CellKind::HexCode), {"001A", "1a", "12345", "00G0"}, "AAXX"},
-      {CellType::OfKind(CellKind::CheckBox), {"1", "2"}, "AX"},
-      {CellType::Text(5), {"abcde", "abcdef"}, "AX"},
-      {CellType::List("Hz\tA\tkW"), {"kW", "k", "W"}, "AIX"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Checks(c.type, c.texts), c.expected) << "kind " << static_cast<int>(c.type.kind);
   }
 }
 
@@ -316,11 +303,31 @@ TEST(TableModelEvents, UserEditsAndMovesReachTheForm) {
   EXPECT_EQ(grid.Text(1, 1), "12");
   EXPECT_EQ(grid.Text(1, 2), "b");
 
+  grid.SetLocked(1, 2, true);
+  grid.SetType(1, 3, CellType::OfKind(CellKind::CheckBox));
+  grid.SetLocked(1, 3, true);
+  EXPECT_FALSE(grid.CommitValue(1, 2, 0));  // locks hold for lists and check boxes too
+  EXPECT_FALSE(grid.CommitValue(1, 3, 1));
+  EXPECT_EQ(grid.Value(1, 2), 1);
+  EXPECT_EQ(grid.Value(1, 3), 0);
+
   grid.SetActiveCell(2, 2);  // code moving the cursor leaves no cell
   grid.MoveActiveCell(2, 2);
   grid.MoveActiveCell(3, 9);  // pulled into the grid
   EXPECT_EQ(grid.ActiveRow(), 3);
   EXPECT_EQ(form.log, (Log{"edit 1 1", "change 1 1", "change 1 2", "leave 2 2 3 3"}));
+}
+
+TEST(TableModelEvents, ActiveCellStaysOnTheFirstCellOfAnEmptyGrid) {
+  const struct {
+    int columns, rows, column, row, active_column, active_row;
+  } cases[] = {{0, 3, 4, 2, 1, 2}, {3, 0, 2, 5, 2, 1}, {0, 0, -1, -1, 1, 1}};
+  for (const auto& c : cases) {
+    TableModel grid(c.columns, c.rows);
+    grid.SetActiveCell(c.column, c.row);
+    EXPECT_EQ(grid.ActiveColumn(), c.active_column) << c.columns << " x " << c.rows;
+    EXPECT_EQ(grid.ActiveRow(), c.active_row) << c.columns << " x " << c.rows;
+  }
 }
 
 }  // namespace
