@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/clipboard_text.h"
+
 namespace pfedit {
 namespace {
 
@@ -94,7 +96,7 @@ TEST(TableModelRows, InsertDeleteAndSuspendedDrawingReachTheView) {
   grid.RemoveViewListener(&view);
 }
 
-TEST(TableModelRows, SmallerRowCountDropsRowsAndPullsPositionsIn) {
+TEST(TableModelRows, PositionsStayInsideAGridThatShrinksOrIsEmpty) {
   TableModel grid(3, 0);
   Fill(grid, 1, {"a", "b", "c", "d"});
   grid.SetActiveCell(3, 4);
@@ -106,6 +108,11 @@ TEST(TableModelRows, SmallerRowCountDropsRowsAndPullsPositionsIn) {
   EXPECT_EQ(grid.Selection(), (CellBlock{-1, -1, 2, 2}));
   grid.SetRowCount(1);
   EXPECT_FALSE(grid.HasSelection());
+
+  TableModel no_columns(0, 3);  // the active cell is column 1 even without one
+  no_columns.SetActiveCell(4, 2);
+  EXPECT_EQ(no_columns.ActiveColumn(), 1);
+  EXPECT_EQ(no_columns.ActiveRow(), 2);
 }
 
 TEST(TableModelLayout, RowHeaderWidthAndRowFittingStayWithinTheGrid) {
@@ -200,6 +207,39 @@ TEST(TableModelCells, TextAndValueFollowTheCellType) {
   }
 }
 
+// How a cell of the type checks each text: A acceptable, I intermediate, X invalid.
+std::string Checks(const CellType& type, const Texts& texts) {
+  TableModel grid(1, 1);
+  grid.SetType(1, 1, type);
+  std::string checks;
+  for (const std::string& text : texts) {
+    checks += "AIX"[static_cast<int>(grid.CheckEntry(1, 1, text))];
+  }
+  return checks;
+}
+
+TEST(TableModelCells, CheckEntryFollowsEachCellType) {
+  const struct {
+    CellType type;
+    Texts texts;
+    const char* expected;
+  } cases[] = {
+      {CellType::WholeNumber(0, 999),
+       {"", "999", "1000", "-", "-1", "1.5", " 5", "12345678901234567890"},
+       "AAXXXXXX"},
+      {CellType::WholeNumber(10, 20), {"15", "2", "21"}, "AIX"},
+      {CellType::WholeNumber(-20, -10), {"-15", "-", "-1", "-21", "5"}, "AIIXX"},
+      {CellType::DecimalText(6, ','), {"123,45", "1234567", "12.5"}, "AXX"},
+      {CellType::OfKind(CellKind::HexCode), {"001A", "1a", "12345", "00G0"}, "AAXX"},
+      {CellType::OfKind(CellKind::CheckBox), {"1", "2"}, "AX"},
+      {CellType::Text(5), {"abcde", "abcdef"}, "AX"},
+      {CellType::List("Hz\tA\tkW"), {"kW", "k", "W"}, "AIX"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Checks(c.type, c.texts), c.expected) << "kind " << static_cast<int>(c.type.kind);
+  }
+}
+
 // Makes the grid 3 x 3 with texts "11" to "33" (column digit, then row digit).
 void Number(TableModel& grid) {
   grid.SetColumnCount(3);
@@ -282,6 +322,26 @@ TEST(TableModelClipboard, TypedCellsCutToEmptyAndPasteOnlyWhatTheyAccept) {
   EXPECT_EQ(form.log, (Log{"change 2 1", "change 5 1"}));
 }
 
+TEST(TableModelClipboard, MeasureCountsLineEndsAndTabsPerRowRounded) {
+  const struct {
+    const char* text;
+    std::size_t columns;
+    std::size_t rows;
+  } cases[] = {
+      {"", 1, 1},
+      {"a\tb\tc\r\n", 3, 1},
+      {"a\tb\r\nc\td\r\n", 2, 2},
+      {"a\tb\tc\td\r\ne\r\n", 3, 2},  // 1.5 tabs per row round up
+      {"a\tb\r\nc\r\nd\r\n", 1, 3},
+      {"a\tb\nc\td\n", 3, 1},  // only CR LF ends a row here
+  };
+  for (const auto& c : cases) {
+    const ClipboardExtent extent = MeasureClipboardText(c.text);
+    EXPECT_EQ(extent.columns, c.columns) << c.text;
+    EXPECT_EQ(extent.rows, c.rows) << c.text;
+  }
+}
+
 TEST(TableModelEvents, UserEditsAndMovesReachTheForm) {
   TableModel grid(3, 3);
   grid.SetType(1, 1, CellType::WholeNumber(0, 999));
@@ -316,18 +376,6 @@ TEST(TableModelEvents, UserEditsAndMovesReachTheForm) {
   grid.MoveActiveCell(3, 9);  // pulled into the grid
   EXPECT_EQ(grid.ActiveRow(), 3);
   EXPECT_EQ(form.log, (Log{"edit 1 1", "change 1 1", "change 1 2", "leave 2 2 3 3"}));
-}
-
-TEST(TableModelEvents, ActiveCellStaysOnTheFirstCellOfAnEmptyGrid) {
-  const struct {
-    int columns, rows, column, row, active_column, active_row;
-  } cases[] = {{0, 3, 4, 2, 1, 2}, {3, 0, 2, 5, 2, 1}, {0, 0, -1, -1, 1, 1}};
-  for (const auto& c : cases) {
-    TableModel grid(c.columns, c.rows);
-    grid.SetActiveCell(c.column, c.row);
-    EXPECT_EQ(grid.ActiveColumn(), c.active_column) << c.columns << " x " << c.rows;
-    EXPECT_EQ(grid.ActiveRow(), c.active_row) << c.columns << " x " << c.rows;
-  }
 }
 
 }  // namespace
