@@ -447,8 +447,8 @@ CellBlock TableModel::ClippedSelection() const {
 
 std::string TableModel::CopySelection() const {
   const CellBlock block = ClippedSelection();
-  ClipboardTextWriter text;
   if (block.first_column > block.last_column) return {};
+  ClipboardTextWriter text;
   for (int row = block.first_row; row <= block.last_row; ++row) {
     for (int column = block.first_column; column <= block.last_column; ++column) {
       text.AddCell(Find(column, row)->text);

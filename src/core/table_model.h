@@ -175,8 +175,9 @@ class TableModel {
   void SetSelection(const CellBlock& block);
   void ClearSelection();
 
-  // ---- Clipboard text (core/clipboard_text.h). Whole rows cover every column. Locks do not matter
-  // here: the forms check what may be copied, cut or pasted before they call these.
+  // ---- Clipboard text (core/clipboard_text.h). Whole rows cover every
+  // column. Locks do not matter here: the forms check what may be copied, cut
+  // or pasted before they call these.
   std::string CopySelection() const;
   // Empties the cells of the selection (the rows stay) and returns their text.
   std::string CutSelection();
