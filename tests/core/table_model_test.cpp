@@ -323,23 +323,16 @@ TEST(TableModelClipboard, TypedCellsCutToEmptyAndPasteOnlyWhatTheyAccept) {
 }
 
 TEST(TableModelClipboard, MeasureCountsLineEndsAndTabsPerRowRounded) {
-  const struct {
-    const char* text;
-    std::size_t columns;
-    std::size_t rows;
-  } cases[] = {
-      {"", 1, 1},
-      {"a\tb\tc\r\n", 3, 1},
-      {"a\tb\r\nc\td\r\n", 2, 2},
-      {"a\tb\tc\td\r\ne\r\n", 3, 2},  // 1.5 tabs per row round up
-      {"a\tb\r\nc\r\nd\r\n", 1, 3},
-      {"a\tb\nc\td\n", 3, 1},  // only CR LF ends a row here
+  // "columns x rows" of the text.
+  const auto measure = [](const char* text) {
+    const ClipboardExtent extent = MeasureClipboardText(text);
+    return std::to_string(extent.columns) + " x " + std::to_string(extent.rows);
   };
-  for (const auto& c : cases) {
-    const ClipboardExtent extent = MeasureClipboardText(c.text);
-    EXPECT_EQ(extent.columns, c.columns) << c.text;
-    EXPECT_EQ(extent.rows, c.rows) << c.text;
-  }
+  EXPECT_EQ(measure(""), "1 x 1");
+  EXPECT_EQ(measure("a\tb\r\nc\td\r\n"), "2 x 2");
+  EXPECT_EQ(measure("a\tb\tc\td\r\ne\r\n"), "3 x 2");  // 1.5 tabs per row round up
+  EXPECT_EQ(measure("a\tb\r\nc\r\nd\r\n"), "1 x 3");
+  EXPECT_EQ(measure("a\tb\nc\td\n"), "3 x 1");  // only CR LF ends a row here
 }
 
 TEST(TableModelEvents, UserEditsAndMovesReachTheForm) {
