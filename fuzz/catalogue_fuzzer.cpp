@@ -16,6 +16,7 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_writer.h"
 #include "catalogue/profile.h"
+#include "core/ascii.h"
 #include "core/model_codes.h"
 #include "core/text_services.h"
 #include "fuzz_check.h"
@@ -25,10 +26,6 @@ namespace {
 using pfedit::fuzz::Check;
 
 using namespace pfedit;
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 
 // A value that a key line gives back as it is: no blanks at its ends, not
 // wrapped in a pair of quotes.

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "core/ascii.h"
 #include "core/editor_state.h"
 #include "core/text_services.h"
 
@@ -12,10 +13,6 @@ namespace pfedit {
 namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 
 std::string_view Unquote(std::string_view value) {
   if (value.size() >= 2) {

@@ -1,20 +1,16 @@
 #include "core/model_codes.h"
 
+#include "core/ascii.h"
+
 namespace pfedit {
 
 namespace {
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
+// The leading hexadecimal digits; only the last eight count.
 uint32_t ParseHex(std::string_view digits) {
   uint32_t value = 0;
   for (char c : digits) {
-    const int digit = HexDigit(c);
+    const int digit = HexDigitValue(c);
     if (digit < 0) break;
     value = (value << 4) | static_cast<uint32_t>(digit);
   }
@@ -26,8 +22,7 @@ uint32_t ParseHex(std::string_view digits) {
 bool IsValidModelCode(std::string_view code) {
   if (code.size() != 10) return false;
   for (std::size_t i = 2; i < code.size(); ++i) {
-    const char c = code[i];
-    if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return false;
+    if (!IsUpperHexDigit(code[i])) return false;
   }
   return true;
 }
@@ -45,7 +40,7 @@ int16_t ModelTypeNumber(std::string_view model_code1) {
   int16_t decimal = 0;
   for (std::size_t i = 2; i < 4 && i < model_code1.size(); ++i) {
     const char c = model_code1[i];
-    if (c < '0' || c > '9') break;
+    if (!IsDigit(c)) break;
     decimal = static_cast<int16_t>(decimal * 10 + (c - '0'));
   }
   const uint32_t family = value & 0xFFF00000u;

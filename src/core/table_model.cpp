@@ -1,62 +1,16 @@
 #include "core/table_model.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 
-#include "core/text_services.h"
+#include "core/cell_rules.h"
+#include "core/clipboard_text.h"
 
 namespace pfedit {
 namespace {
 
 const std::string kNoText;
 const std::vector<std::string> kNoItems;
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-bool IsHexDigit(char c) {
-  return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-// A whole number written plainly, blanks around allowed.
-bool ReadWholeNumber(std::string_view text, long long* number) {
-  const std::string_view trimmed = Trim(text);
-  const char* const end = trimmed.data() + trimmed.size();
-  const auto result = std::from_chars(trimmed.data(), end, *number);
-  return !trimmed.empty() && result.ec == std::errc() && result.ptr == end;
-}
-
-std::vector<std::string> SplitItems(std::string_view joined) {
-  std::vector<std::string> items;
-  if (joined.empty()) return items;
-  size_t start = 0;
-  while (true) {
-    const size_t tab = joined.find('\t', start);
-    items.emplace_back(joined.substr(start, tab - start));
-    if (tab == std::string_view::npos) return items;
-    start = tab + 1;
-  }
-}
-
-EntryCheck CheckWholeNumber(std::string_view text, long long minimum, long long maximum) {
-  const bool negative = text.front() == '-';
-  const std::string_view digits = text.substr(negative ? 1 : 0);
-  if (negative && minimum >= 0) return EntryCheck::Invalid;
-  if (digits.empty()) return EntryCheck::Intermediate;
-  // More digits than any range of long long can hold never fit.
-  if (digits.size() > 18 || !std::all_of(digits.begin(), digits.end(), IsDigit)) {
-    return EntryCheck::Invalid;
-  }
-  long long number = 0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), number);
-  if (negative) number = -number;
-  if (number >= minimum && number <= maximum) return EntryCheck::Acceptable;
-  // Typing on only moves the number further from zero.
-  const bool too_far = number >= 0 ? number > maximum : number < minimum;
-  return too_far ? EntryCheck::Invalid : EntryCheck::Intermediate;
-}
 
 }  // namespace
 
@@ -196,15 +150,10 @@ void TableModel::SetText(int column, int row, std::string_view text) {
 bool TableModel::Assign(Cell& cell, std::string_view text) const {
   const TypeEntry& entry = EntryOf(cell);
   switch (entry.type.kind) {
-    case CellKind::List: {
-      const auto found = std::find(entry.items.begin(), entry.items.end(), text);
-      const int index = text.empty() || found == entry.items.end()
-                            ? -1
-                            : static_cast<int>(found - entry.items.begin());
-      return AssignValue(cell, index);
-    }
+    case CellKind::List:
+      return AssignValue(cell, ListIndexOf(entry.items, text));
     case CellKind::CheckBox:
-      return AssignValue(cell, text.empty() || text == "0" ? 0 : 1);
+      return AssignValue(cell, CheckBoxValueOf(text));
     default:
       if (cell.text == text) return false;
       cell.text.assign(text);
@@ -246,12 +195,7 @@ int TableModel::Value(int column, int row) const {
   if (cell == nullptr) return 0;
   const CellKind kind = EntryOf(*cell).type.kind;
   if (kind == CellKind::List || kind == CellKind::CheckBox) return cell->value;
-  long long number = 0;
-  if (!ReadWholeNumber(cell->text, &number) || number < std::numeric_limits<int>::min() ||
-      number > std::numeric_limits<int>::max()) {
-    return 0;
-  }
-  return static_cast<int>(number);
+  return NumberOfCellText(cell->text);
 }
 
 void TableModel::SetValue(int column, int row, int value) {
@@ -277,7 +221,7 @@ int TableModel::TypeId(const CellType& type) {
   // A cell stores its type in 16 bits; real grids use a dozen types.
   if (types_.size() > std::numeric_limits<uint16_t>::max()) return 0;
   types_.push_back(TypeEntry{
-      type, type.kind == CellKind::List ? SplitItems(type.items) : std::vector<std::string>()});
+      type, type.kind == CellKind::List ? SplitListItems(type.items) : std::vector<std::string>()});
   return static_cast<int>(types_.size()) - 1;
 }
 
@@ -325,44 +269,7 @@ const std::vector<std::string>& TableModel::ListItems(int column, int row) const
 }
 
 EntryCheck TableModel::CheckEntry(int column, int row, std::string_view text) const {
-  if (text.empty()) return EntryCheck::Acceptable;
-  const CellType& type = Type(column, row);
-  const auto too_long = [&] {
-    return type.max_length > 0 && text.size() > static_cast<size_t>(type.max_length);
-  };
-  switch (type.kind) {
-    case CellKind::Text:
-    case CellKind::Static:
-      return too_long() ? EntryCheck::Invalid : EntryCheck::Acceptable;
-    case CellKind::WholeNumber:
-      return CheckWholeNumber(text, type.minimum, type.maximum);
-    case CellKind::DecimalText: {
-      const bool plain = std::all_of(text.begin(), text.end(),
-                                     [&](char c) { return IsDigit(c) || c == type.decimal_mark; });
-      return plain && !too_long() ? EntryCheck::Acceptable : EntryCheck::Invalid;
-    }
-    case CellKind::List: {
-      const std::vector<std::string>& items = ListItems(column, row);
-      bool beginning = false;
-      for (const std::string& item : items) {
-        if (item == text) return EntryCheck::Acceptable;
-        beginning = beginning || std::string_view(item).substr(0, text.size()) == text;
-      }
-      return beginning ? EntryCheck::Intermediate : EntryCheck::Invalid;
-    }
-    case CellKind::HexCode:
-      return text.size() <= 4 && std::all_of(text.begin(), text.end(), IsHexDigit)
-                 ? EntryCheck::Acceptable
-                 : EntryCheck::Invalid;
-    case CellKind::CheckBox:
-      return text == "0" || text == "1" ? EntryCheck::Acceptable : EntryCheck::Invalid;
-  }
-  return EntryCheck::Invalid;
-}
-
-void TableModel::SetCurrentCell(int column, int row) {
-  current_column_ = std::max(column, 0);
-  current_row_ = std::max(row, 0);
+  return CheckCellEntry(Type(column, row), ListItems(column, row), text);
 }
 
 // ---- Layout
@@ -459,25 +366,6 @@ void TableModel::DeleteRows(int first_row, int count) {
   Notify([&](TableViewListener& l) { l.RowsInserted(first_new, row_count); });
 }
 
-namespace {
-
-// Where a cell goes in a sort: empty or unreadable numbers, then numbers,
-// then texts.
-struct SortKey {
-  int rank = 0;
-  long long number = 0;
-  std::string_view text;
-};
-
-int Compare(const SortKey& a, const SortKey& b) {
-  if (a.rank != b.rank) return a.rank < b.rank ? -1 : 1;
-  if (a.rank == 1 && a.number != b.number) return a.number < b.number ? -1 : 1;
-  if (a.rank == 2) return a.text.compare(b.text);
-  return 0;
-}
-
-}  // namespace
-
 void TableModel::SortRows(int first_row, int last_row, const std::vector<int>& key_columns) {
   first_row = std::max(first_row, 1);
   last_row = std::min(last_row, RowCount());
@@ -487,28 +375,13 @@ void TableModel::SortRows(int first_row, int last_row, const std::vector<int>& k
     if (column >= 1 && column <= ColumnCount()) keys.push_back(column - 1);
   }
   const auto key_of = [this](const Cell& cell) {
-    SortKey key;
-    switch (EntryOf(cell).type.kind) {
-      case CellKind::WholeNumber:
-        key.rank = ReadWholeNumber(cell.text, &key.number) ? 1 : 0;
-        break;
-      case CellKind::List:
-      case CellKind::CheckBox:
-        key.rank = 1;
-        key.number = cell.value;
-        break;
-      default:
-        key.rank = 2;
-        key.text = cell.text;
-        break;
-    }
-    return key;
+    return SortKeyOf(EntryOf(cell).type.kind, cell.text, cell.value);
   };
   std::stable_sort(rows_.begin() + (first_row - 1), rows_.begin() + last_row,
                    [&](const Row& a, const Row& b) {
                      for (const int key : keys) {
-                       const int order = Compare(key_of(a.cells[static_cast<size_t>(key)]),
-                                                 key_of(b.cells[static_cast<size_t>(key)]));
+                       const int order = CompareSortKeys(key_of(a.cells[static_cast<size_t>(key)]),
+                                                         key_of(b.cells[static_cast<size_t>(key)]));
                        if (order != 0) return order < 0;
                      }
                      return false;
@@ -574,16 +447,15 @@ CellBlock TableModel::ClippedSelection() const {
 
 std::string TableModel::CopySelection() const {
   const CellBlock block = ClippedSelection();
-  std::string text;
+  if (block.first_column > block.last_column) return {};
+  ClipboardTextWriter text;
   for (int row = block.first_row; row <= block.last_row; ++row) {
-    if (block.first_column > block.last_column) break;
     for (int column = block.first_column; column <= block.last_column; ++column) {
-      if (column > block.first_column) text += '\t';
-      text += Find(column, row)->text;
+      text.AddCell(Find(column, row)->text);
     }
-    text += "\r\n";
+    text.EndRow();
   }
-  return text;
+  return text.Take();
 }
 
 std::string TableModel::CutSelection() {
@@ -604,31 +476,24 @@ std::string TableModel::CutSelection() {
 void TableModel::PasteAtSelection(std::string_view text) {
   const CellBlock block = Selection();
   const int first_column = block.WholeRows() ? 1 : std::max(block.first_column, 1);
-  int row = std::max(block.first_row, 1);
-  size_t position = 0;
-  while (position < text.size()) {
-    size_t end = text.find('\n', position);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(position, end - position);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    position = end + 1;
-    int column = first_column;
-    size_t start = 0;
-    while (true) {
-      const size_t tab = line.find('\t', start);
-      const std::string_view field = line.substr(start, tab - start);
-      // The observer may change the grid while it hears of each cell, so the
-      // cell is looked up afresh every time.
-      if (IsDataCell(column, row) && AcceptsText(column, row, field)) {
-        Assign(*Find(column, row), field);
-        ReportUserChange(column, row);
-      }
-      if (tab == std::string_view::npos) break;
-      start = tab + 1;
-      ++column;
-    }
-    ++row;
-  }
+  const int first_row = std::max(block.first_row, 1);
+  ForEachClipboardCell(
+      text, [&](std::size_t column_offset, std::size_t row_offset, std::string_view field) {
+        // Offsets beyond the grid cannot name a cell; checking them first keeps
+        // the sums below from overflowing.
+        if (column_offset >= static_cast<std::size_t>(ColumnCount()) ||
+            row_offset >= static_cast<std::size_t>(RowCount())) {
+          return;
+        }
+        const int column = first_column + static_cast<int>(column_offset);
+        const int row = first_row + static_cast<int>(row_offset);
+        // The observer may change the grid while it hears of each cell, so the
+        // cell is looked up afresh every time.
+        if (IsDataCell(column, row) && AcceptsText(column, row, field)) {
+          Assign(*Find(column, row), field);
+          ReportUserChange(column, row);
+        }
+      });
 }
 
 // ---- The user's actions

@@ -121,27 +121,12 @@ class TableModel {
   // The list items of a list cell; empty for other cells.
   const std::vector<std::string>& ListItems(int column, int row) const;
 
-  // The rules the cell's type sets for text typed or pasted by the user. Empty
-  // text is always acceptable (a cell may be cleared).
+  // The rules the cell's type sets for text typed or pasted by the user
+  // (core/cell_rules.h).
   EntryCheck CheckEntry(int column, int row, std::string_view text) const;
   bool AcceptsText(int column, int row, std::string_view text) const {
     return CheckEntry(column, row, text) == EntryCheck::Acceptable;
   }
-
-  // ---- The current cell: the address the forms read and write through.
-  void SetCurrentCell(int column, int row);
-  int CurrentColumn() const { return current_column_; }
-  int CurrentRow() const { return current_row_; }
-  const std::string& Text() const { return Text(current_column_, current_row_); }
-  void SetText(std::string_view text) { SetText(current_column_, current_row_, text); }
-  int Value() const { return Value(current_column_, current_row_); }
-  void SetValue(int value) { SetValue(current_column_, current_row_, value); }
-  const CellType& Type() const { return Type(current_column_, current_row_); }
-  void SetType(const CellType& type) { SetType(current_column_, current_row_, type); }
-  bool Locked() const { return Locked(current_column_, current_row_); }
-  void SetLocked(bool locked) { SetLocked(current_column_, current_row_, locked); }
-  Colour Background() const { return Background(current_column_, current_row_); }
-  void SetBackground(Colour colour) { SetBackground(current_column_, current_row_, colour); }
 
   // ---- Layout. Widths are in twips; column 0 is the row-header column.
   int ColumnWidth(int column) const;
@@ -190,9 +175,9 @@ class TableModel {
   void SetSelection(const CellBlock& block);
   void ClearSelection();
 
-  // ---- Clipboard text: a tab between cells, CR LF after each row. Whole rows
-  // cover every column. Locks do not matter here: the forms check what may be
-  // copied, cut or pasted before they call these.
+  // ---- Clipboard text (core/clipboard_text.h). Whole rows cover every
+  // column. Locks do not matter here: the forms check what may be copied, cut
+  // or pasted before they call these.
   std::string CopySelection() const;
   // Empties the cells of the selection (the rows stay) and returns their text.
   std::string CutSelection();
@@ -268,8 +253,6 @@ class TableModel {
   std::vector<TypeEntry> types_;
   TableObserver* observer_ = nullptr;
   std::vector<TableViewListener*> listeners_;
-  int current_column_ = 1;
-  int current_row_ = 1;
   int active_column_ = 1;
   int active_row_ = 1;
   int top_row_ = 1;

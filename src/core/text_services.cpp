@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string>
 
+#include "core/ascii.h"
+#include "core/message_ids.h"
 #include "core/messages.h"
 #include "core/platform.h"
 #include "core/value_tables.h"
@@ -10,13 +12,6 @@
 namespace pfedit {
 
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 // Splits an optional sign off the front; true for a minus.
 bool TakeSign(std::string_view& text) {
@@ -117,25 +112,41 @@ bool ParseDecimal(std::string_view text, double* value) {
   return true;
 }
 
-bool ParseInteger(std::string_view text, long long* value) {
-  std::string_view body = Trim(text);
-  const bool negative = TakeSign(body);
-  if (body.empty()) return false;
-  for (const char c : body) {
-    if (!IsDigit(c)) return false;
+std::optional<int64_t> ParseWholeNumber(std::string_view text, int64_t minimum, int64_t maximum,
+                                        LeadingBlanks leading) {
+  std::size_t i = 0;
+  if (leading == LeadingBlanks::kAllowed) {
+    while (i < text.size() && IsBlank(text[i])) ++i;
   }
-  unsigned long long magnitude = 0;
-  const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), magnitude);
-  if (error != std::errc() || end != body.data() + body.size()) return false;
-  constexpr unsigned long long kLimit = 1ULL << 62;
-  if (magnitude > kLimit) return false;
-  const auto signed_magnitude = static_cast<long long>(magnitude);
-  *value = negative ? -signed_magnitude : signed_magnitude;
-  return true;
+  const bool negative = i < text.size() && text[i] == '-';
+  if (negative) ++i;
+  const std::size_t first_digit = i;
+  // The magnitude of the most negative number; anything beyond is out of
+  // every range, so the digits after it are only checked, not added.
+  constexpr uint64_t kMostMagnitude = uint64_t{1} << 63;
+  uint64_t magnitude = 0;
+  bool beyond = false;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    const auto digit = static_cast<uint64_t>(text[i] - '0');
+    if (beyond || magnitude > (kMostMagnitude - digit) / 10) {
+      beyond = true;
+    } else {
+      magnitude = magnitude * 10 + digit;
+    }
+  }
+  if (i == first_digit) return std::nullopt;
+  for (; i < text.size(); ++i) {
+    if (!IsBlank(text[i])) return std::nullopt;
+  }
+  if (beyond || (!negative && magnitude == kMostMagnitude)) return std::nullopt;
+  // Negating in unsigned arithmetic reaches the most negative number too.
+  const auto value = static_cast<int64_t>(negative ? 0 - magnitude : magnitude);
+  if (value < minimum || value > maximum) return std::nullopt;
+  return value;
 }
 
 std::string MainCaptionText(std::string_view model_name, int capacity_class) {
-  std::string caption = GetMessageText(kMessageTitle);
+  std::string caption = GetMessageText(msg::kTitle);
   if (!model_name.empty()) {
     caption += " [";
     caption += model_name;
@@ -143,8 +154,8 @@ std::string MainCaptionText(std::string_view model_name, int capacity_class) {
   }
   if (capacity_class == kClassLarge || capacity_class == kClassSmall) {
     caption += " - (";
-    caption += GetMessageText(capacity_class == kClassLarge ? kMessageLargeCapacity
-                                                            : kMessageSmallCapacity);
+    caption +=
+        GetMessageText(capacity_class == kClassLarge ? msg::kLargeCapacity : msg::kSmallCapacity);
     caption += ')';
   }
   return caption;

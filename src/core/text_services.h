@@ -6,6 +6,7 @@
 // loops over many values and for tests.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,8 +45,19 @@ bool QuoteIfComma(std::string& text);
 // allowed. Used where values are compared as numbers whatever the locale.
 bool ParseDecimal(std::string_view text, double* value);
 
-// Whole numbers within the given range, blanks around allowed.
-bool ParseInteger(std::string_view text, long long* value);
+// Whether blanks may stand in front of a whole number.
+enum class LeadingBlanks { kAllowed, kRefused };
+
+// The one reader of whole numbers. A number is an optional minus sign directly
+// followed by one or more decimal digits (leading zeros allowed), then
+// nothing but blanks (space, tab). Blanks in front are allowed unless refused:
+// values scanned from files keep their trailing blanks, and refusing leading
+// ones keeps such files in the form their writer gives them. A plus sign, a
+// decimal mark, an exponent or empty text is no number. A number outside
+// minimum to maximum gives none as well, however many digits it has; the
+// text is read once and nothing overflows.
+std::optional<int64_t> ParseWholeNumber(std::string_view text, int64_t minimum, int64_t maximum,
+                                        LeadingBlanks leading = LeadingBlanks::kAllowed);
 
 // The main window caption: message 0, " [name]" when there is a name, and
 // " - (Large Capacity)" or " - (Small Capacity)" for class 1 or 2.

@@ -54,8 +54,4 @@ bool IsSmallCapacity(std::string_view text);
 // large, kClassBoth otherwise. An empty list is small.
 int16_t CapacityClassOf(const TextList& capacities);
 
-// Message numbers of the class labels.
-constexpr int kMessageLargeCapacity = 5;
-constexpr int kMessageSmallCapacity = 6;
-
 }  // namespace pfedit

@@ -1,21 +1,23 @@
 #include "editor/grid_layout.h"
 
+#include "core/message_ids.h"
 #include "core/messages.h"
 
 namespace pfedit::editor {
 
 namespace {
 
-struct ColumnFrame {
-  int header;  // message number, 0 for none
-  int width;   // twips
-};
+// Twips of columns 1 to 20; the hidden columns after 2Pr take no room.
+constexpr int kWidths[kGridColumns] = {500, 3328, 700, 500, 1200, 2000, 900, 800, 900, 500,
+                                       500, 0,    0,   0,   0,    0,    0,   0,   0,   0};
 
-constexpr ColumnFrame kColumns[kGridColumns] = {
-    {101, 500}, {102, 3328}, {103, 700}, {104, 500}, {105, 1200}, {106, 2000}, {107, 900},
-    {108, 800}, {109, 900},  {110, 500}, {100, 500}, {0, 0},      {0, 0},      {0, 0},
-    {0, 0},     {0, 0},      {0, 0},     {0, 0},     {0, 0},      {0, 0},
-};
+// Messages 101 to 110 head the visible columns 1 to 10 and message 100 the
+// 2Pr column; the other hidden columns have no header.
+std::string HeaderOf(int column) {
+  if (column < kFirstHiddenColumn) return GetMessageText(msg::kHeader2Pr + column);
+  if (column == kFirstHiddenColumn) return GetMessageText(msg::kHeader2Pr);
+  return std::string();
+}
 
 constexpr int kRowHeaderWidth = 180;
 
@@ -27,9 +29,8 @@ void SetUpParameterGrid(TableModel& grid) {
   grid.SetColumnCount(kGridColumns);
   grid.SetColumnWidth(0, kRowHeaderWidth);
   for (int column = 1; column <= kGridColumns; ++column) {
-    const ColumnFrame& frame = kColumns[column - 1];
-    grid.SetText(column, 0, frame.header != 0 ? GetMessageText(frame.header) : std::string());
-    grid.SetColumnWidth(column, frame.width);
+    grid.SetText(column, 0, HeaderOf(column));
+    grid.SetColumnWidth(column, kWidths[column - 1]);
     grid.SetColumnHidden(column, column >= kFirstHiddenColumn);
   }
   grid.ResumeDrawing();

@@ -1,6 +1,7 @@
 #include "editor/menu_state.h"
 
 #include "core/editor_state.h"
+#include "core/message_ids.h"
 
 namespace pfedit::editor {
 
@@ -34,28 +35,31 @@ constexpr std::array<const char*, 10> kStates{
 const std::vector<Menu>& MainMenus() {
   static const std::vector<Menu> menus{
       {"mnuFile",
-       10,
-       {{MenuItem::mnuFileFolder, 11},
-        {MenuItem::mnuFileSave, 12},
-        {MenuItem::mnuFileImport, 13},
-        {MenuItem::mnuFileExport, 14},
-        {MenuItem::mnuFileExit, 15}}},
+       msg::kMenuFile,
+       {{MenuItem::mnuFileFolder, msg::kMenuFileFolder},
+        {MenuItem::mnuFileSave, msg::kMenuFileSave},
+        {MenuItem::mnuFileImport, msg::kMenuFileImport},
+        {MenuItem::mnuFileExport, msg::kMenuFileExport},
+        {MenuItem::mnuFileExit, msg::kMenuFileExit}}},
       {"mnuModel",
-       16,
-       {{MenuItem::mnuModelNewMaking, 17},
-        {MenuItem::mnuModelEdit, 18},
-        {MenuItem::mnuModelDelete, 19}}},
+       msg::kMenuModel,
+       {{MenuItem::mnuModelNewMaking, msg::kMenuModelNew},
+        {MenuItem::mnuModelEdit, msg::kMenuModelEdit},
+        {MenuItem::mnuModelDelete, msg::kMenuModelDelete}}},
       {"mnuEdit",
-       20,
-       {{MenuItem::mnuEditCut, 21},
-        {MenuItem::mnuEditCopy, 22},
-        {MenuItem::mnuEditPaste, 23},
-        {MenuItem::mnuEditAddPaste, 24},
-        {MenuItem::mnuEditAdd, 25},
-        {MenuItem::mnuEditDel, 26},
-        {MenuItem::mnuEditFunc, 27},
-        {MenuItem::mnuEditInf, 28}}},
-      {"mnuHelp", 29, {{MenuItem::mnuHelpItem, 30}, {MenuItem::mnuHelpVer, 31}}},
+       msg::kMenuEdit,
+       {{MenuItem::mnuEditCut, msg::kMenuEditCut},
+        {MenuItem::mnuEditCopy, msg::kMenuEditCopy},
+        {MenuItem::mnuEditPaste, msg::kMenuEditPaste},
+        {MenuItem::mnuEditAddPaste, msg::kMenuEditAddPaste},
+        {MenuItem::mnuEditAdd, msg::kMenuEditAdd},
+        {MenuItem::mnuEditDel, msg::kMenuEditDel},
+        {MenuItem::mnuEditFunc, msg::kMenuEditFuncCode},
+        {MenuItem::mnuEditInf, msg::kMenuEditModelInfo}}},
+      {"mnuHelp",
+       msg::kMenuHelp,
+       {{MenuItem::mnuHelpItem, msg::kMenuHelpContents},
+        {MenuItem::mnuHelpVer, msg::kMenuHelpAbout}}},
   };
   return menus;
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/message_ids.h"
+
 namespace pfedit::editor {
 
 enum class MenuItem {
@@ -34,12 +36,12 @@ constexpr std::size_t kMenuItemCount = static_cast<std::size_t>(MenuItem::mnuHel
 
 struct MenuEntry {
   MenuItem item;
-  int caption;  // message number
+  MessageId caption;
 };
 
 struct Menu {
   const char* name;  // mnuFile, mnuModel, mnuEdit, mnuHelp
-  int caption;       // message number
+  MessageId caption;
   std::vector<MenuEntry> entries;
 };
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "core/platform.h"
 #include "core/text_services.h"
@@ -14,28 +15,10 @@ namespace {
 
 constexpr std::string_view kModelSectionStart = "[Model_";
 
-// A number of a numeric field or of ParamNo: an optional minus sign directly
-// followed by decimal digits, then nothing but blanks (the scanner keeps
-// blanks at the end of a value). A plus sign, a decimal mark, an exponent or
-// an empty value is no number, so files stay in the form the writer gives
-// them. Leading zeros are allowed; the writer drops them.
-bool ParseWholeNumber(std::string_view text, long long* value) {
-  std::size_t i = 0;
-  const bool negative = !text.empty() && text[0] == '-';
-  if (negative) ++i;
-  const std::size_t first_digit = i;
-  long long magnitude = 0;
-  constexpr long long kCap = 1LL << 40;  // far beyond every field, far below overflow
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    magnitude = magnitude * 10 + (text[i] - '0');
-    if (magnitude > kCap) return false;
-  }
-  if (i == first_digit) return false;
-  for (; i < text.size(); ++i) {
-    if (text[i] != ' ' && text[i] != '\t') return false;
-  }
-  *value = negative ? -magnitude : magnitude;
-  return true;
+// Numbers of numeric fields and of ParamNo: blanks in front are refused, so
+// that files stay in the form the writer gives them.
+std::optional<int64_t> FieldNumber(std::string_view text, int64_t minimum, int64_t maximum) {
+  return ParseWholeNumber(text, minimum, maximum, LeadingBlanks::kRefused);
 }
 
 // A numeric field takes the value as a number of its stored type. A value
@@ -43,10 +26,10 @@ bool ParseWholeNumber(std::string_view text, long long* value) {
 // damaged) rather than a rule failure.
 template <typename T>
 bool TakeNumber(std::string_view text, T* field) {
-  long long value = 0;
-  if (!ParseWholeNumber(text, &value)) return false;
-  if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max()) return false;
-  *field = static_cast<T>(value);
+  const auto value =
+      FieldNumber(text, std::numeric_limits<T>::min(), std::numeric_limits<T>::max());
+  if (!value) return false;
+  *field = static_cast<T>(*value);
   return true;
 }
 
@@ -119,8 +102,9 @@ bool InRange(long long value, long long low, long long high) {
 // Up to 2000 an ordinary parameter 0 to 999; above it a second parameter,
 // which exists only for 902 to 939.
 bool IsValidParamNo(std::string_view text) {
-  long long number = 0;
-  if (!ParseWholeNumber(text, &number)) return false;
+  const auto parsed = FieldNumber(text, 0, kSecondParameterOffset + 939);
+  if (!parsed) return false;
+  const long long number = *parsed;
   if (number <= kSecondParameterOffset) return InRange(number, 0, 999);
   return InRange(number - kSecondParameterOffset, 902, 939);
 }

@@ -1,12 +1,11 @@
 #include "paramfile/value_scanner.h"
 
+#include "core/ascii.h"
+
 namespace pfedit {
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 bool IsLineEnd(char c) {
   return c == '\r' || c == '\n';
 }

@@ -31,6 +31,7 @@ TEST(ModelCode, TypeNumberFromFixedRangesOrTheDecimalDigits) {
 TEST(ModelCode, HexValues) {
   EXPECT_EQ(CodeHexValue("0x80413100"), 0x80413100u);
   EXPECT_EQ(CodeHexValue("0xFFFFFFFF"), 0xFFFFFFFFu);
+  EXPECT_EQ(CodeHexValue("&Hc0de9aFz"), 0xC0DE9AFu);  // either case, up to the first non-digit
   EXPECT_EQ(HexToDecimalText("41"), "65");
   EXPECT_EQ(HexToDecimalText("FFFFFFFF"), "4294967295");
   EXPECT_EQ(HexToDecimalText(""), "0");

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/clipboard_text.h"
+
 namespace pfedit {
 namespace {
 
@@ -30,6 +32,7 @@ class Recorder : public TableViewListener, public TableObserver {
   void RowsInserted(int f, int l) override { log.push_back(Event("+rows", {f, l})); }
   void RowsAboutToBeRemoved(int f, int l) override { log.push_back(Event("-rows?", {f, l})); }
   void RowsRemoved(int f, int l) override { log.push_back(Event("-rows", {f, l})); }
+  void RowLayoutChanged(int f, int l) override { log.push_back(Event("layout", {f, l})); }
   void AboutToReset() override { log.push_back("reset?"); }
   void Reset() override { log.push_back("reset"); }
   void OnEditStart(int c, int r) override { log.push_back(Event("edit", {c, r})); }
@@ -93,7 +96,7 @@ TEST(TableModelRows, InsertDeleteAndSuspendedDrawingReachTheView) {
   grid.RemoveViewListener(&view);
 }
 
-TEST(TableModelRows, SmallerRowCountDropsRowsAndPullsPositionsIn) {
+TEST(TableModelRows, PositionsStayInsideAGridThatShrinksOrIsEmpty) {
   TableModel grid(3, 0);
   Fill(grid, 1, {"a", "b", "c", "d"});
   grid.SetActiveCell(3, 4);
@@ -105,6 +108,31 @@ TEST(TableModelRows, SmallerRowCountDropsRowsAndPullsPositionsIn) {
   EXPECT_EQ(grid.Selection(), (CellBlock{-1, -1, 2, 2}));
   grid.SetRowCount(1);
   EXPECT_FALSE(grid.HasSelection());
+
+  TableModel no_columns(0, 3);  // the active cell is column 1 even without one
+  no_columns.SetActiveCell(4, 2);
+  EXPECT_EQ(no_columns.ActiveColumn(), 1);
+  EXPECT_EQ(no_columns.ActiveRow(), 2);
+}
+
+TEST(TableModelLayout, RowHeaderWidthAndRowFittingStayWithinTheGrid) {
+  TableModel grid(2, 3);
+  grid.SetColumnWidth(0, 180);  // the row headers have a width of their own
+  grid.SetColumnWidth(3, 900);
+  EXPECT_EQ(grid.ColumnWidth(0), 180);
+  EXPECT_EQ(grid.ColumnWidth(3), 0);
+  grid.SetText(2, 1, "a\nb");
+  grid.SetText(1, 3, "a\nb\nc");
+  Recorder view;
+  grid.AddViewListener(&view);
+  for (const int row : {0, 4, 1, 3}) grid.FitRowHeight(row);
+  const int lines[] = {1, 2, 1, 3, 1};  // rows 0 to 4
+  for (int row = 0; row <= 4; ++row) {
+    EXPECT_EQ(grid.RowFitted(row), row == 1 || row == 3) << row;
+    EXPECT_EQ(grid.RowLines(row), lines[row]) << row;
+  }
+  EXPECT_EQ(view.log, (Log{"layout 1 1", "layout 3 3"}));
+  grid.RemoveViewListener(&view);
 }
 
 TEST(TableModelSort, NumbersListIndexesAndBytesInKeyOrder) {
@@ -191,15 +219,14 @@ std::string Checks(const CellType& type, const Texts& texts) {
 }
 
 TEST(TableModelCells, CheckEntryFollowsEachCellType) {
-  struct Case {
+  const struct {
     CellType type;
     Texts texts;
     const char* expected;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {CellType::WholeNumber(0, 999),
-       {"", "999", "1000", "-1", "1.5", "12345678901234567890"},
-       "AAXXXX"},
+       {"", "999", "1000", "-", "-1", "1.5", " 5", "12345678901234567890"},
+       "AAXXXXXX"},
       {CellType::WholeNumber(10, 20), {"15", "2", "21"}, "AIX"},
       {CellType::WholeNumber(-20, -10), {"-15", "-", "-1", "-21", "5"}, "AIIXX"},
       {CellType::DecimalText(6, ','), {"123,45", "1234567", "12.5"}, "AXX"},
@@ -208,7 +235,7 @@ TEST(TableModelCells, CheckEntryFollowsEachCellType) {
       {CellType::Text(5), {"abcde", "abcdef"}, "AX"},
       {CellType::List("Hz\tA\tkW"), {"kW", "k", "W"}, "AIX"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(Checks(c.type, c.texts), c.expected) << "kind " << static_cast<int>(c.type.kind);
   }
 }
@@ -295,6 +322,19 @@ TEST(TableModelClipboard, TypedCellsCutToEmptyAndPasteOnlyWhatTheyAccept) {
   EXPECT_EQ(form.log, (Log{"change 2 1", "change 5 1"}));
 }
 
+TEST(TableModelClipboard, MeasureCountsLineEndsAndTabsPerRowRounded) {
+  // "columns x rows" of the text.
+  const auto measure = [](const char* text) {
+    const ClipboardExtent extent = MeasureClipboardText(text);
+    return std::to_string(extent.columns) + " x " + std::to_string(extent.rows);
+  };
+  EXPECT_EQ(measure(""), "1 x 1");
+  EXPECT_EQ(measure("a\tb\r\nc\td\r\n"), "2 x 2");
+  EXPECT_EQ(measure("a\tb\tc\td\r\ne\r\n"), "3 x 2");  // 1.5 tabs per row round up
+  EXPECT_EQ(measure("a\tb\r\nc\r\nd\r\n"), "1 x 3");
+  EXPECT_EQ(measure("a\tb\nc\td\n"), "3 x 1");  // only CR LF ends a row here
+}
+
 TEST(TableModelEvents, UserEditsAndMovesReachTheForm) {
   TableModel grid(3, 3);
   grid.SetType(1, 1, CellType::WholeNumber(0, 999));
@@ -315,6 +355,14 @@ TEST(TableModelEvents, UserEditsAndMovesReachTheForm) {
   EXPECT_FALSE(grid.CommitValue(1, 2, 2));
   EXPECT_EQ(grid.Text(1, 1), "12");
   EXPECT_EQ(grid.Text(1, 2), "b");
+
+  grid.SetLocked(1, 2, true);
+  grid.SetType(1, 3, CellType::OfKind(CellKind::CheckBox));
+  grid.SetLocked(1, 3, true);
+  EXPECT_FALSE(grid.CommitValue(1, 2, 0));  // locks hold for lists and check boxes too
+  EXPECT_FALSE(grid.CommitValue(1, 3, 1));
+  EXPECT_EQ(grid.Value(1, 2), 1);
+  EXPECT_EQ(grid.Value(1, 3), 0);
 
   grid.SetActiveCell(2, 2);  // code moving the cursor leaves no cell
   grid.MoveActiveCell(2, 2);

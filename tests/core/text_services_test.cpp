@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
+
 #include "core/text_services.h"
 #include "core/value_tables.h"
 
@@ -81,7 +84,7 @@ TEST(QuoteIfComma, QuotesCommasAndRefusesQuotes) {
   }
 }
 
-TEST(ParseNumbers, AcceptPointOrCommaAndRejectJunk) {
+TEST(ParseDecimal, AcceptsPointOrCommaAndRejectsJunk) {
   double value = 0;
   EXPECT_TRUE(ParseDecimal("0,75", &value));
   EXPECT_DOUBLE_EQ(value, 0.75);
@@ -90,12 +93,38 @@ TEST(ParseNumbers, AcceptPointOrCommaAndRejectJunk) {
   for (const char* bad : {"", "abc", "1e3", "1.2.3", "--1", "1,2.3"}) {
     EXPECT_FALSE(ParseDecimal(bad, &value)) << bad;
   }
-  long long whole = 0;
-  EXPECT_TRUE(ParseInteger(" -12 ", &whole));
-  EXPECT_EQ(whole, -12);
-  for (const char* bad : {"", "-", "1.0", "12a", "99999999999999999999999"}) {
-    EXPECT_FALSE(ParseInteger(bad, &whole)) << bad;
+}
+
+TEST(ParseWholeNumber, SignBlanksRangeAndOverflow) {
+  constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+  const struct {
+    const char* text;
+    std::optional<int64_t> expected;
+  } cases[] = {
+      {" \t-12 \t", -12},
+      {"00000000000000000000000001", 1},
+      {"9223372036854775807", kMax},
+      {"-9223372036854775808", kMin},
+      {"9223372036854775808", {}},
+      {"-9223372036854775809", {}},
+      {"99999999999999999999999", {}},
+      {"+5", {}},
+      {"-", {}},
+      {"", {}},
+      {"1.0", {}},
+      {"1 2", {}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseWholeNumber(c.text, kMin, kMax), c.expected) << "'" << c.text << "'";
   }
+  // Values scanned from files keep blanks at their end, never at their start.
+  EXPECT_EQ(ParseWholeNumber("-12\t ", kMin, kMax, LeadingBlanks::kRefused), -12);
+  EXPECT_EQ(ParseWholeNumber(" 12", kMin, kMax, LeadingBlanks::kRefused), std::nullopt);
+  EXPECT_EQ(ParseWholeNumber("999", 0, 999), 999);
+  EXPECT_EQ(ParseWholeNumber("-0", 0, 999), 0);
+  EXPECT_EQ(ParseWholeNumber("1000", 0, 999), std::nullopt);
+  EXPECT_EQ(ParseWholeNumber("-1", 0, 999), std::nullopt);
 }
 
 TEST(MainCaption, NamesTheModelAndItsClass) {

@@ -40,6 +40,8 @@ TEST(MenuStates, SequencesOfStatesGiveTheExpectedItems) {
       {{0, 2}, "nnYnnnYYnnYYYY", kEditModeEdit},
       // A change enables Save only while New is, and Export only while Import is.
       {{0, 2, 9}, "nnYnnnYYnnYYYY", kEditModeEdit},
+      {{0, 9}, "nnnnnnnnnnnnnn", kEditModeEdit},
+      {{0, 5, 9}, "YnnYYYnnnnnnnn", kEditModeEdit},
       {{1, 5, 9}, "YYYYYYnnnnnnnn", kEditModeEdit},
       {{1, 9}, "YYYYYYnnnnnnnn", kEditModeEdit},
       {{1, 4, 8}, "YYYYYYYYnnYYYY", kEditModeEdit},

@@ -1,0 +1,119 @@
+#include "core/cell_rules.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "core/ascii.h"
+#include "core/text_services.h"
+
+namespace pfedit {
+
+namespace {
+
+EntryCheck CheckWholeNumber(std::string_view text, long long minimum, long long maximum) {
+  const bool negative = text.front() == '-';
+  const std::string_view digits = text.substr(negative ? 1 : 0);
+  if (negative && minimum >= 0) return EntryCheck::Invalid;
+  if (digits.empty()) return EntryCheck::Intermediate;
+  // Blanks are fine in files, not in a number being typed.
+  if (!std::all_of(digits.begin(), digits.end(), IsDigit)) return EntryCheck::Invalid;
+  const auto number = ParseWholeNumber(text, std::numeric_limits<int64_t>::min(),
+                                       std::numeric_limits<int64_t>::max());
+  if (!number) return EntryCheck::Invalid;  // beyond every range
+  if (*number >= minimum && *number <= maximum) return EntryCheck::Acceptable;
+  // Typing on only moves the number further from zero.
+  const bool too_far = *number >= 0 ? *number > maximum : *number < minimum;
+  return too_far ? EntryCheck::Invalid : EntryCheck::Intermediate;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitListItems(std::string_view tab_joined) {
+  std::vector<std::string> items;
+  if (tab_joined.empty()) return items;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t tab = tab_joined.find('\t', start);
+    items.emplace_back(tab_joined.substr(start, tab - start));
+    if (tab == std::string_view::npos) return items;
+    start = tab + 1;
+  }
+}
+
+EntryCheck CheckCellEntry(const CellType& type, const std::vector<std::string>& items,
+                          std::string_view text) {
+  if (text.empty()) return EntryCheck::Acceptable;
+  const bool too_long = type.max_length > 0 && text.size() > static_cast<size_t>(type.max_length);
+  switch (type.kind) {
+    case CellKind::Text:
+    case CellKind::Static:
+      return too_long ? EntryCheck::Invalid : EntryCheck::Acceptable;
+    case CellKind::WholeNumber:
+      return CheckWholeNumber(text, type.minimum, type.maximum);
+    case CellKind::DecimalText: {
+      const bool plain = std::all_of(text.begin(), text.end(),
+                                     [&](char c) { return IsDigit(c) || c == type.decimal_mark; });
+      return plain && !too_long ? EntryCheck::Acceptable : EntryCheck::Invalid;
+    }
+    case CellKind::List: {
+      bool beginning = false;
+      for (const std::string& item : items) {
+        if (item == text) return EntryCheck::Acceptable;
+        beginning = beginning || std::string_view(item).substr(0, text.size()) == text;
+      }
+      return beginning ? EntryCheck::Intermediate : EntryCheck::Invalid;
+    }
+    case CellKind::HexCode:
+      return text.size() <= 4 && std::all_of(text.begin(), text.end(), IsHexDigit)
+                 ? EntryCheck::Acceptable
+                 : EntryCheck::Invalid;
+    case CellKind::CheckBox:
+      return text == "0" || text == "1" ? EntryCheck::Acceptable : EntryCheck::Invalid;
+  }
+  return EntryCheck::Invalid;
+}
+
+int ListIndexOf(const std::vector<std::string>& items, std::string_view text) {
+  if (text.empty()) return -1;
+  const auto found = std::find(items.begin(), items.end(), text);
+  return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
+int NumberOfCellText(std::string_view text) {
+  return static_cast<int>(
+      ParseWholeNumber(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())
+          .value_or(0));
+}
+
+CellSortKey SortKeyOf(CellKind kind, const std::string& text, int value) {
+  CellSortKey key;
+  switch (kind) {
+    case CellKind::WholeNumber: {
+      const auto number = ParseWholeNumber(text, std::numeric_limits<int64_t>::min(),
+                                           std::numeric_limits<int64_t>::max());
+      key.rank = number ? 1 : 0;
+      key.number = number.value_or(0);
+      break;
+    }
+    case CellKind::List:
+    case CellKind::CheckBox:
+      key.rank = 1;
+      key.number = value;
+      break;
+    default:
+      key.rank = 2;
+      key.text = text;
+      break;
+  }
+  return key;
+}
+
+int CompareSortKeys(const CellSortKey& a, const CellSortKey& b) {
+  if (a.rank != b.rank) return a.rank < b.rank ? -1 : 1;
+  if (a.rank == 1 && a.number != b.number) return a.number < b.number ? -1 : 1;
+  if (a.rank == 2) return a.text.compare(b.text);
+  return 0;
+}
+
+}  // namespace pfedit
