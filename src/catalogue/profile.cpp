@@ -4,7 +4,7 @@
 #include <cstring>
 #include <limits>
 
-#include "core/editor_state.h"
+#include "core/records.h"
 #include "core/text_services.h"
 
 namespace pfedit {
