@@ -83,7 +83,26 @@ char LocaleDecimalSeparator() {
   if (name == nullptr) name = NonEmptyEnv("LANG");
   // A locale that is not installed behaves as the C locale, as it does for
   // every other program of the user.
-  return name == nullptr ? '.' : SeparatorOf(name, '.');
+  if (name == nullptr) return '.';
+  // Loading a locale costs tens of microseconds and numbers are checked one
+  // by one, so the answer is kept for the locale asked about last. LOCPATH is
+  // part of the key: the same name may come from another folder of locales.
+  struct Cached {
+    std::string name;
+    std::string locale_path;
+    char separator = '.';
+    bool valid = false;
+  };
+  thread_local Cached cached;
+  const char* locale_path = NonEmptyEnv("LOCPATH");
+  if (locale_path == nullptr) locale_path = "";
+  if (!cached.valid || cached.name != name || cached.locale_path != locale_path) {
+    cached.separator = SeparatorOf(name, '.');
+    cached.name = name;
+    cached.locale_path = locale_path;
+    cached.valid = true;
+  }
+  return cached.separator;
 }
 
 std::string NativePath(std::string_view path) {
