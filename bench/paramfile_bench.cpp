@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/editor_state.h"
 #include "core/platform.h"
+#include "core/safe_write.h"
 #include "paramfile/parameter_file.h"
 
 namespace {
@@ -58,7 +58,7 @@ struct Files {
     target = (folder / "target.vfd").string();
     records = SampleRecords();
     bytes = pfedit::ParameterFileText(records);
-    pfedit::platform::WriteFileDurably(source, bytes, false);
+    pfedit::platform::CreateFileDurably(source, bytes, "");
   }
   ~Files() {
     std::error_code error;
@@ -111,17 +111,20 @@ BENCHMARK(BM_RecordsCopyFloor);
 void BM_WriteFloorDurable(benchmark::State& state) {
   Files& files = Shared();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(pfedit::platform::WriteFileDurably(files.target, files.bytes, false));
+    const pfedit::SafeWriteResult written =
+        pfedit::WriteViaTemporary(pfedit::RealFileSystem(), files.target, files.bytes);
+    if (written.status != 0) state.SkipWithError("write failed");
   }
 }
 BENCHMARK(BM_WriteFloorDurable)->UseRealTime();
 
 void BM_WriteParameterFile(benchmark::State& state) {
   Files& files = Shared();
-  pfedit::EditorState editor;
-  editor.Buffer.ParameterList = files.records;
   for (auto _ : state) {
-    if (!pfedit::WriteParameterFile(editor, files.target)) state.SkipWithError("write failed");
+    if (pfedit::WriteParameterFile(pfedit::RealFileSystem(), files.target, files.records).status !=
+        0) {
+      state.SkipWithError("write failed");
+    }
   }
 }
 BENCHMARK(BM_WriteParameterFile)->UseRealTime();

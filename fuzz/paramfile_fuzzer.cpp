@@ -48,11 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case 0:
       Check(first.records.size() == read);
       break;
-    case pfedit::kMessageFormatDiffers:
+    case pfedit::msg::kFormatDiffers:
       Check(first.records.size() == read + 1);
       Check(!pfedit::ParameterRecordIsValid(first.records.back(), '.'));
       break;
-    case pfedit::kMessageReadFailed:
+    case pfedit::msg::kReadFailed:
       Check(first.records.size() == read);
       break;
     default:

@@ -28,7 +28,9 @@ void Append(TextList* list, const TextList& tail) {
 }
 
 // Joins the capacity lists of the two classes of one inverter type: the small
-// capacities first.
+// capacities first. The class becomes "both", as reading the saved catalogue
+// would give it: the model in memory then agrees with its entry on disk, and
+// an export of it writes only the capacities of the class being edited.
 void JoinCapacities(ModelRecord* model, const ModelRecord& other) {
   const bool own_first = model->Capacity.empty() || IsSmallCapacity(model->Capacity.front());
   TextList ModelRecord::*lists[] = {&ModelRecord::Capacity,  &ModelRecord::Current01,
@@ -50,17 +52,19 @@ bool HasNoOptionSlots(const ModelRecord& model) {
 
 }  // namespace
 
-void MergeEditModel(EditorState& state) {
-  ModelRecord& edit = state.Buffer.EditModel;
-  if (edit.ModelName.empty()) return;
-  ModelCatalogue& catalogue = state.Catalogue;
+MergedCatalogue MergeEditModel(const ModelCatalogue& catalogue, const ModelRecord& edit_model,
+                               MergeKind kind, int16_t list_position) {
+  MergedCatalogue merged{catalogue, edit_model};
+  if (edit_model.ModelName.empty()) return merged;
+  ModelCatalogue& models = merged.catalogue;
+  ModelRecord& edit = merged.edit_model;
 
-  if (state.EditMode == kEditModeNew || state.EditMode == kEditModeEdit) {
-    const auto existing = std::find_if(catalogue.begin(), catalogue.end(),
+  if (kind != MergeKind::kPlaceOnly) {
+    const auto existing = std::find_if(models.begin(), models.end(),
                                        [&](const ModelRecord& m) { return SameIdentity(m, edit); });
-    if (existing != catalogue.end()) {
-      if (state.EditMode == kEditModeNew) JoinCapacities(&edit, *existing);
-      catalogue.erase(existing);
+    if (existing != models.end()) {
+      if (kind == MergeKind::kNewModel) JoinCapacities(&edit, *existing);
+      models.erase(existing);
     }
   }
 
@@ -68,13 +72,14 @@ void MergeEditModel(EditorState& state) {
   copy.ParamFile = RemoveLargeCapacityMark(copy.ParamFile);
   if (copy.OptionXX.empty() || copy.OptionXX.front().empty()) ClearOptions(&copy);
 
-  const long last = static_cast<long>(catalogue.size()) + 1;
-  const long position = std::clamp(static_cast<long>(state.ListPosition), 1L, last);
-  catalogue.insert(catalogue.begin() + (position - 1), std::move(copy));
+  const long last = static_cast<long>(models.size()) + 1;
+  const long position = std::clamp(static_cast<long>(list_position), 1L, last);
+  models.insert(models.begin() + (position - 1), std::move(copy));
 
-  for (ModelRecord& model : catalogue) {
+  for (ModelRecord& model : models) {
     if (HasNoOptionSlots(model)) ClearOptions(&model);
   }
+  return merged;
 }
 
 }  // namespace pfedit

@@ -4,7 +4,6 @@
 #include <unordered_set>
 #include <utility>
 
-#include "core/messages.h"
 #include "core/model_codes.h"
 #include "core/paths.h"
 #include "core/platform.h"
@@ -105,34 +104,38 @@ TextList OptionUnion(const ModelRecord& model) {
   return names;
 }
 
-int16_t ReadModel(SectionReader& reader, ModelRecord* model) {
+Status ReadModel(SectionReader& reader, ModelRecord* model) {
   std::string value;
-  if (!reader.Text("ModelName", &value)) return kStatusModelName;
+  if (!reader.Text("ModelName", &value)) return msg::kBadModelName;
   model->ModelName = std::string(Trim(value));
-  if (!reader.Checked("ModelCode1", IsValidModelCode, &model->ModelCode1)) return kStatusModelCode1;
-  if (!reader.Checked("ModelCode2", IsValidModelCode, &model->ModelCode2)) return kStatusModelCode2;
+  if (!reader.Checked("ModelCode1", IsValidModelCode, &model->ModelCode1)) {
+    return msg::kBadModelCode1;
+  }
+  if (!reader.Checked("ModelCode2", IsValidModelCode, &model->ModelCode2)) {
+    return msg::kBadModelCode2;
+  }
   if (reader.Text("ModelCode5", &value)) {
     model->ModelCode5 = std::string(Trim(value));
-    if (!IsValidModelCode(model->ModelCode5)) return kStatusModelCode5;
+    if (!IsValidModelCode(model->ModelCode5)) return msg::kBadModelCode5;
   }
   if (!reader.Checked("ComResource", IsValidComResource, &model->ComResource)) {
-    return kStatusComResource;
+    return msg::kBadComResource;
   }
-  if (!reader.Checked("ParamFile", nullptr, &model->ParamFile)) return kStatusParamFile;
-  if (!reader.Checked("FilterFile", nullptr, &model->FilterFile)) return kStatusFilterFile;
-  if (!reader.Checked("HelpFile", nullptr, &model->HelpFile)) return kStatusHelpFile;
+  if (!reader.Checked("ParamFile", nullptr, &model->ParamFile)) return msg::kBadParamFile;
+  if (!reader.Checked("FilterFile", nullptr, &model->FilterFile)) return msg::kBadFilterFile;
+  if (!reader.Checked("HelpFile", nullptr, &model->HelpFile)) return msg::kBadHelpFile;
 
   reader.Numbered("Capacity", true, &model->Capacity);
-  if (model->Capacity.empty()) return kStatusCapacity;
+  if (model->Capacity.empty()) return msg::kBadCapacity;
   TextList* currents[] = {&model->Current01, &model->Current02, &model->Current03,
                           &model->Current04};
   const char* current_keys[] = {"Current01_", "Current02_", "Current03_", "Current04_"};
   for (int i = 0; i < 4; ++i) {
     reader.Numbered(current_keys[i], true, currents[i]);
-    if (currents[i]->empty()) return static_cast<int16_t>(kStatusCurrent01 + i);
+    if (currents[i]->empty()) return static_cast<Status>(msg::kBadCurrent01 + i);
   }
   reader.Numbered("TypeName", false, &model->TypeName);
-  if (model->TypeName.empty()) return kStatusTypeName;
+  if (model->TypeName.empty()) return msg::kBadTypeName;
 
   reader.Options("Option01_", &model->Option01);
   reader.Options("Option02_", &model->Option02);
@@ -152,7 +155,7 @@ int16_t ReadModel(SectionReader& reader, ModelRecord* model) {
     model->OptionSlotCnt = std::string(Trim(value));
   }
   model->CapacityClass = CapacityClassOf(model->Capacity);
-  return 0;
+  return kStatusOk;
 }
 
 }  // namespace
@@ -162,14 +165,14 @@ CatalogueReadResult ReadCatalogueProfile(const Profile& profile, char decimal_se
   result.found = true;
   std::vector<std::string> sections;
   if (!ReadSectionNames(profile, &sections, &result.overflow)) {
-    result.status = kStatusNoSection;
+    result.status = msg::kNoSection;
     return result;
   }
   ModelCatalogue models(sections.size());
   for (std::size_t i = 0; i < sections.size(); ++i) {
     SectionReader reader(profile, sections[i], decimal_separator);
-    const int16_t status = ReadModel(reader, &models[i]);
-    if (status != 0) {
+    const Status status = ReadModel(reader, &models[i]);
+    if (status != kStatusOk) {
       result.status = status;
       return result;
     }
@@ -179,17 +182,19 @@ CatalogueReadResult ReadCatalogueProfile(const Profile& profile, char decimal_se
 }
 
 CatalogueReadResult ReadCatalogueText(std::string_view text, char decimal_separator) {
-  const ProfileIndex index(text);
+  const ProfileIndex index(WithoutByteOrderMark(text));
   return ReadCatalogueProfile(index, decimal_separator);
 }
 
-CatalogueReadResult ReadCatalogueFile(const std::string& path, char decimal_separator) {
-  if (CheckPath(path, 0).empty()) return CatalogueReadResult{};
+CatalogueReadResult ReadCatalogueFile(const std::string& path, char decimal_separator,
+                                      FileSystem& files) {
   std::string text;
-  if (!platform::ReadWholeFile(path, &text)) {
+  const FileResult read = files.ReadAll(path, &text);
+  if (!read.ok()) {
     CatalogueReadResult result;
-    result.found = true;
-    result.status = kStatusNoSection;
+    result.found = read.outcome != FileOutcome::kMissing;
+    if (result.found) result.status = msg::kNoSection;
+    result.reason = read.reason;
     return result;
   }
   return ReadCatalogueText(text, decimal_separator);
@@ -224,9 +229,9 @@ std::string RemoveLargeCapacityMark(std::string_view param_file) {
   return result;
 }
 
-int16_t TakeImportedModel(const CatalogueReadResult& read, ModelRecord* model,
-                          int16_t* capacity_class) {
-  if (read.models.size() != 1) return kStatusImportFile;
+Status TakeImportedModel(const CatalogueReadResult& read, ModelRecord* model,
+                         int16_t* capacity_class) {
+  if (read.models.size() != 1) return msg::kBadImportFile;
   *model = read.models.front();
   if (IsSmallCapacity(model->Capacity.back())) {
     *capacity_class = kClassSmall;
@@ -234,33 +239,7 @@ int16_t TakeImportedModel(const CatalogueReadResult& read, ModelRecord* model,
     *capacity_class = kClassLarge;
     model->ParamFile = InsertLargeCapacityMark(model->ParamFile);
   }
-  return 0;
-}
-
-int16_t ReadCatalogue(EditorState& state, Desktop& desktop, const std::string& location, int mode) {
-  state.ResetEditModels();
-  state.ModelInfoDirty = false;
-  if (mode != kCatalogueModeFolder && mode != kCatalogueModeImport) return kStatusNoSection;
-
-  std::string file = location;
-  if (mode == kCatalogueModeFolder) {
-    state.CatalogueFolder = location;
-    file = CatalogueFilePath(location);
-  }
-  const CatalogueReadResult read = ReadCatalogueFile(file);
-  if (!read.found || read.status != 0) return read.status;
-
-  if (mode == kCatalogueModeFolder) {
-    PublishCatalogue(state.Catalogue, read.models);
-    if (read.overflow) ShowError(desktop, kMessageTooManyModels);
-    return 0;
-  }
-  int16_t capacity_class = kClassNone;
-  const int16_t status = TakeImportedModel(read, &state.Buffer.EditModel, &capacity_class);
-  if (status != 0) return status;
-  state.SelectedCapacityClass = capacity_class;
-  state.EditCapacityClass = capacity_class;
-  return 0;
+  return kStatusOk;
 }
 
 }  // namespace pfedit

@@ -2,23 +2,13 @@
 
 #include <vector>
 
-#include "catalogue/catalogue_merge.h"
 #include "catalogue/catalogue_reader.h"
-#include "core/messages.h"
 #include "core/model_codes.h"
-#include "core/paths.h"
 #include "core/value_tables.h"
 
 namespace pfedit {
 
 namespace {
-
-constexpr int kMessageWriteFailed = 1014;
-constexpr int kMessageLocked = 1009;
-constexpr int kMessageTemporaryKept = 1010;
-constexpr int kMessageWriteAgain = 1011;
-constexpr int kMessageUseTemporary = 1012;
-constexpr int kMessageRenameTemporary = 1013;
 
 std::string WithDecimalPoint(std::string text) {
   for (char& c : text) {
@@ -141,10 +131,6 @@ std::vector<std::size_t> AllIndexes(std::size_t count) {
   return indexes;
 }
 
-std::string TemporaryName(const std::string& target, int n) {
-  return target + '~' + static_cast<char>('0' + n);
-}
-
 }  // namespace
 
 std::string FormatCatalogue(const ModelCatalogue& models) {
@@ -185,55 +171,9 @@ std::string FormatExportSection(const ModelRecord& model, int16_t selected_class
   return out;
 }
 
-int WriteCatalogue(const EditorState& state, const std::string& path, int mode, FileSystem& files) {
-  std::string text;
-  if (mode == kCatalogueModeFolder) {
-    text = FormatCatalogue(state.Catalogue);
-  } else if (mode == kCatalogueModeImport) {
-    text = FormatExportSection(state.Buffer.EditModel, state.SelectedCapacityClass);
-  } else {
-    return -1;
-  }
-  return files.WriteAll(path, text, mode == kCatalogueModeImport) ? 0 : -1;
-}
-
-int SaveCatalogue(EditorState& state, Desktop& desktop, FileSystem& files) {
-  const std::string target = CatalogueFilePath(state.CatalogueFolder);
-  if (target.size() > kMaxCataloguePathBytes) {
-    ShowError(desktop, kMessageWriteFailed);
-    return -1;
-  }
-  const int attributes = files.Attributes(target);
-  if (attributes != -1 && (attributes & kAttributeReadOnly) != 0) {
-    ShowError(desktop, kMessageLocked);
-    return -1;
-  }
-  int n = 0;
-  while (n < kTemporaryNameCount && files.Exists(TemporaryName(target, n))) ++n;
-  if (n == kTemporaryNameCount) {
-    // Every temporary name belongs to someone else: touch none of them.
-    ShowError(desktop, kMessageWriteFailed);
-    return -1;
-  }
-  const std::string temporary = TemporaryName(target, n);
-
-  MergeEditModel(state);
-  if (WriteCatalogue(state, temporary, kCatalogueModeFolder, files) != 0) {
-    if (files.Exists(temporary)) files.Remove(temporary);
-    ShowError(desktop, kMessageWriteFailed);
-    return -1;
-  }
-  // One step: at no moment is the folder without a complete catalogue. When
-  // it fails the old catalogue is still there and the new one waits in the
-  // temporary file.
-  if (!files.Replace(temporary, target)) {
-    ShowErrorText(desktop, JoinLines({GetMessageText(kMessageTemporaryKept), temporary,
-                                      GetMessageText(kMessageWriteAgain),
-                                      GetMessageText(kMessageUseTemporary),
-                                      GetMessageText(kMessageRenameTemporary)}));
-    return -1;
-  }
-  return 0;
+SafeWriteResult WriteCatalogue(FileSystem& files, const std::string& target,
+                               const ModelCatalogue& models) {
+  return WriteViaTemporary(files, target, FormatCatalogue(models));
 }
 
 }  // namespace pfedit

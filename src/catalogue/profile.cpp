@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "core/ascii.h"
-#include "core/editor_state.h"
+#include "core/records.h"
 #include "core/text_services.h"
 
 namespace pfedit {

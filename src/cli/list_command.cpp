@@ -73,10 +73,12 @@ std::string ModelJson(const ModelRecord& m, std::size_t position) {
   return object.Close();
 }
 
-int ReadFailure(const std::string& file, int status, bool json, std::ostream& out,
-                std::ostream& err) {
+int ReadFailure(const std::string& file, int status, const std::string& reason, bool json,
+                std::ostream& out, std::ostream& err) {
   const std::string message = GetMessageText(status);
-  err << file << ": " << status << ": " << message << '\n';
+  err << file << ": " << status << ": " << message;
+  if (!reason.empty()) err << ": " << reason;
+  err << '\n';
   if (json) out << "{\"status\":" << status << ",\"message\":" << JsonString(message) << "}\n";
   return 1;
 }
@@ -92,19 +94,19 @@ int RunList(const Args& args, std::ostream& out, std::ostream& err) {
   const bool folder = !CheckPath(parsed.path, kAttributeDirectory).empty();
   const std::string file = folder ? CatalogueFilePath(parsed.path) : parsed.path;
   CatalogueReadResult read = ReadCatalogueFile(file);
-  if (!read.found) return ReadFailure(file, kMessageFileMissing, json, out, err);
-  if (read.status != 0) return ReadFailure(file, read.status, json, out, err);
+  if (!read.found) return ReadFailure(file, kMessageFileMissing, read.reason, json, out, err);
+  if (read.status != 0) return ReadFailure(file, read.status, read.reason, json, out, err);
 
   std::vector<int> warnings;
   ModelCatalogue models;
   if (folder) {
     models = std::move(read.models);
-    if (read.overflow) warnings.push_back(kMessageTooManyModels);
+    if (read.overflow) warnings.push_back(msg::kTooManyModels);
   } else {
     ModelRecord model;
     int16_t capacity_class = kClassNone;
-    const int16_t status = TakeImportedModel(read, &model, &capacity_class);
-    if (status != 0) return ReadFailure(file, status, json, out, err);
+    const Status status = TakeImportedModel(read, &model, &capacity_class);
+    if (status != 0) return ReadFailure(file, status, "", json, out, err);
     models.push_back(std::move(model));
   }
   for (const int warning : warnings) {

@@ -44,7 +44,9 @@ int RunShow(const Args& args, std::ostream& out, std::ostream& err) {
   const ParameterReadResult result = ReadParameterFileAt(path);
   if (result.status != 0) {
     const std::string message = GetMessageText(result.status);
-    err << path << ": " << result.status << ": " << message << '\n';
+    err << path << ": " << result.status << ": " << message;
+    if (!result.reason.empty()) err << ": " << result.reason;
+    err << '\n';
     if (json) {
       out << "{\"status\":" << result.status << ",\"message\":" << JsonString(message)
           << ",\"records_read\":" << result.records_read << "}\n";

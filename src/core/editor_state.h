@@ -13,11 +13,6 @@
 
 namespace pfedit {
 
-// The catalogue holds at most this many models; later sections are not read.
-constexpr std::size_t kMaxModels = 256;
-
-using ModelCatalogue = std::vector<ModelRecord>;
-
 // Resizes the catalogue to the source's bounds and copies it whole.
 void PublishCatalogue(ModelCatalogue& catalogue, const ModelCatalogue& source);
 

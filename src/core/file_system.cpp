@@ -1,7 +1,5 @@
 #include "core/file_system.h"
 
-#include "core/platform.h"
-
 namespace pfedit {
 
 namespace {
@@ -9,16 +7,19 @@ namespace {
 class RealFiles final : public FileSystem {
  public:
   int Attributes(const std::string& path) override { return platform::FileAttributes(path); }
-  bool ReadAll(const std::string& path, std::string* bytes) override {
+  FileResult ReadAll(const std::string& path, std::string* bytes) override {
     return platform::ReadWholeFile(path, bytes);
   }
-  bool WriteAll(const std::string& path, std::string_view bytes, bool append) override {
-    return platform::WriteFileDurably(path, bytes, append);
+  FileResult CreateNew(const std::string& path, std::string_view bytes,
+                       const std::string& permissions_of) override {
+    return platform::CreateFileDurably(path, bytes, permissions_of);
   }
-  bool Replace(const std::string& from, const std::string& to) override {
-    return platform::ReplaceFile(from, to);
+  FileResult Replace(const std::string& from, const std::string& to) override {
+    return platform::MoveOver(from, to);
   }
+  FileResult SyncFolder(const std::string& path) override { return platform::SyncFolderOf(path); }
   bool Remove(const std::string& path) override { return platform::RemoveFile(path); }
+  std::string FinalPath(const std::string& path) override { return platform::FinalPath(path); }
 };
 
 }  // namespace

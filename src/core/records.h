@@ -3,6 +3,7 @@
 // The two record kinds of the data files. Texts are kept as the bytes read
 // from the file (ANSI code page); nothing here converts them.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -58,6 +59,11 @@ struct ModelRecord {
   friend bool operator==(const ModelRecord& a, const ModelRecord& b);
   friend bool operator!=(const ModelRecord& a, const ModelRecord& b) { return !(a == b); }
 };
+
+// The models of a catalogue file in file order. The catalogue holds at most
+// kMaxModels; later sections are not read.
+using ModelCatalogue = std::vector<ModelRecord>;
+constexpr std::size_t kMaxModels = 256;
 
 // A second parameter (setting of the second parameter of Pr. 902 to 939) is
 // stored with 2000 added to its number.

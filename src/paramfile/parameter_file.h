@@ -10,29 +10,26 @@
 #include <string_view>
 #include <vector>
 
-#include "core/desktop.h"
-#include "core/editor_state.h"
 #include "core/file_system.h"
+#include "core/message_ids.h"
 #include "core/records.h"
+#include "core/safe_write.h"
 
 namespace pfedit {
 
 constexpr int kParameterFieldCount = 20;
 
-// Message numbers of the reader: a record that breaks a field rule, and a
-// file that cannot be opened or scanned.
-constexpr int kMessageFormatDiffers = 1005;
-constexpr int kMessageReadFailed = 1015;
-
 struct ParameterReadResult {
-  // 0, kMessageFormatDiffers or kMessageReadFailed.
-  int status = 0;
-  // The records in file order. After kMessageFormatDiffers the rejected
-  // record is the last one; after kMessageReadFailed the half-read record is
-  // not included.
+  // kStatusOk; msg::kFormatDiffers for a record that breaks a field rule;
+  // msg::kReadFailed for a file that cannot be opened or scanned.
+  Status status = kStatusOk;
+  // The records in file order. After msg::kFormatDiffers the rejected record
+  // is the last one; after msg::kReadFailed the half-read record is not
+  // included.
   std::vector<ParameterRecord> records;
   // How many records passed every rule (all of them on success).
   std::size_t records_read = 0;
+  std::string reason;  // the system's reason when the file could not be read
 };
 
 // The field rules every record of a file must pass. The decimal separator
@@ -40,20 +37,14 @@ struct ParameterReadResult {
 bool ParameterRecordIsValid(const ParameterRecord& record, char decimal_separator);
 
 // Reads the records of a parameter file's text (or of the record part of an
-// export file). Never fails for any bytes: the status tells.
+// export file). A leading byte order mark is skipped. Never fails for any
+// bytes: the status tells.
 ParameterReadResult ReadParameterText(std::string_view bytes, char decimal_separator);
 
 // Reads the file at path with the locale's decimal separator. A file that
-// cannot be read gives kMessageReadFailed.
+// cannot be read gives msg::kReadFailed.
 ParameterReadResult ReadParameterFileAt(const std::string& path,
                                         FileSystem& file_system = RealFileSystem());
-
-// Reads the file into ParameterList and RecordCount. On failure shows message
-// 1005 or 1015 and returns false; RecordCount is then 0 and ParameterList
-// holds the records read so far, including a rejected one. ParameterList is
-// only replaced when at least one record was read.
-bool ReadParameterFile(EditorState& state, Desktop& desktop, const std::string& path,
-                       FileSystem& file_system = RealFileSystem());
 
 // One line as the writer writes it, without the line end. ParamName and
 // SettingRange are quoted when they hold a comma and no double quote.
@@ -62,11 +53,10 @@ std::string FormatParameterLine(const ParameterRecord& record);
 // The whole file: every line followed by CR LF.
 std::string ParameterFileText(const std::vector<ParameterRecord>& records);
 
-// Writes ParameterList to path in one write, creating or truncating the
-// file. ParamName and SettingRange of ParameterList keep the quotes added for
-// the file. Shows nothing; false on any failure (a partly written file may
-// remain, the caller deletes it).
-bool WriteParameterFile(EditorState& state, const std::string& path,
-                        FileSystem& file_system = RealFileSystem());
+// Replaces the file at target by the records, through a temporary sibling
+// (see WriteViaTemporary). The records are not changed: ParamName and
+// SettingRange are quoted in the file's text only.
+SafeWriteResult WriteParameterFile(FileSystem& files, const std::string& target,
+                                   const std::vector<ParameterRecord>& records);
 
 }  // namespace pfedit

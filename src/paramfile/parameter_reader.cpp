@@ -135,7 +135,7 @@ bool ParameterRecordIsValid(const ParameterRecord& record, char decimal_separato
 ParameterReadResult ReadParameterText(std::string_view bytes, char decimal_separator) {
   ParameterReadResult result;
   result.records.reserve(ExpectedRecords(bytes));
-  ValueScanner scanner(bytes);
+  ValueScanner scanner(WithoutByteOrderMark(bytes));
   while (!scanner.AtEndOfData()) {
     ParameterRecord& record = result.records.emplace_back();
     for (int field = 0; field < kParameterFieldCount; ++field) {
@@ -143,7 +143,7 @@ ParameterReadResult ReadParameterText(std::string_view bytes, char decimal_separ
       if (scanner.Next(&value) != ValueScanner::Result::kValue || !SetField(record, field, value)) {
         // A record that could not be read whole is no record.
         result.records.pop_back();
-        result.status = kMessageReadFailed;
+        result.status = msg::kReadFailed;
         return result;
       }
       // The model section of an export file ends the records. It is
@@ -154,7 +154,7 @@ ParameterReadResult ReadParameterText(std::string_view bytes, char decimal_separ
       }
     }
     if (!ParameterRecordIsValid(record, decimal_separator)) {
-      result.status = kMessageFormatDiffers;
+      result.status = msg::kFormatDiffers;
       return result;
     }
     ++result.records_read;
@@ -164,31 +164,15 @@ ParameterReadResult ReadParameterText(std::string_view bytes, char decimal_separ
 
 ParameterReadResult ReadParameterFileAt(const std::string& path, FileSystem& file_system) {
   std::string bytes;
-  if (!file_system.ReadAll(path, &bytes)) {
+  const FileResult read = file_system.ReadAll(path, &bytes);
+  if (!read.ok()) {
     ParameterReadResult failed;
-    failed.status = kMessageReadFailed;
+    failed.status = msg::kReadFailed;
+    failed.reason = read.reason;
     return failed;
   }
   // One look at the locale per file, not per value.
   return ReadParameterText(bytes, platform::LocaleDecimalSeparator());
-}
-
-bool ReadParameterFile(EditorState& state, Desktop& desktop, const std::string& path,
-                       FileSystem& file_system) {
-  ParameterReadResult result = ReadParameterFileAt(path, file_system);
-  EditBuffer& buffer = state.Buffer;
-  buffer.RecordCount = 0;
-  if (!result.records.empty()) buffer.ParameterList = std::move(result.records);
-  // RecordCount is a 16-bit count; a file with more records cannot be held.
-  if (result.status == 0 && result.records_read > static_cast<std::size_t>(INT16_MAX)) {
-    result.status = kMessageReadFailed;
-  }
-  if (result.status != 0) {
-    ShowError(desktop, result.status);
-    return false;
-  }
-  buffer.RecordCount = static_cast<int16_t>(result.records_read);
-  return true;
 }
 
 }  // namespace pfedit

@@ -73,14 +73,9 @@ std::string ParameterFileText(const std::vector<ParameterRecord>& records) {
   return out;
 }
 
-bool WriteParameterFile(EditorState& state, const std::string& path, FileSystem& file_system) {
-  std::vector<ParameterRecord>& records = state.Buffer.ParameterList;
-  // The list keeps the quotes the file gets, as the check leaves them too.
-  for (ParameterRecord& record : records) {
-    QuoteIfComma(record.ParamName);
-    QuoteIfComma(record.SettingRange);
-  }
-  return file_system.WriteAll(path, ParameterFileText(records), false);
+SafeWriteResult WriteParameterFile(FileSystem& files, const std::string& target,
+                                   const std::vector<ParameterRecord>& records) {
+  return WriteViaTemporary(files, target, ParameterFileText(records));
 }
 
 }  // namespace pfedit

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogue/catalogue_writer.h"
+#include "core/value_tables.h"
+
 #include <string>
 #include <tuple>
 #include <vector>
@@ -20,16 +23,13 @@ ModelRecord Model(const std::string& name, int code, const TextList& capacities)
   return model;
 }
 
-// Five models M1 to M5 with codes 1 to 5, and the edited model X.
-EditorState FiveModels(int16_t mode, int16_t position, const ModelRecord& edit) {
-  EditorState state;
+// Five models M1 to M5 with codes 1 to 5.
+ModelCatalogue FiveModels() {
+  ModelCatalogue catalogue;
   for (int i = 1; i <= 5; ++i) {
-    state.Catalogue.push_back(Model("M" + std::to_string(i), i, {std::to_string(i)}));
+    catalogue.push_back(Model("M" + std::to_string(i), i, {std::to_string(i)}));
   }
-  state.EditMode = mode;
-  state.ListPosition = position;
-  state.Buffer.EditModel = edit;
-  return state;
+  return catalogue;
 }
 
 std::vector<std::string> Names(const ModelCatalogue& catalogue) {
@@ -41,32 +41,50 @@ std::vector<std::string> Names(const ModelCatalogue& catalogue) {
 TEST(CatalogueMergeTest, Placement) {
   struct Case {
     const char* what;
-    int16_t mode;
+    MergeKind kind;
     int code;  // codes of the edited model; 9 is in no entry
     int16_t position;
     std::vector<std::string> expected;
     const char* name = "X";
   };
   const std::vector<Case> cases{
-      {"new model last", kEditModeNew, 9, 6, {"M1", "M2", "M3", "M4", "M5", "X"}},
-      {"edited model moves up", kEditModeEdit, 5, 2, {"M1", "X", "M2", "M3", "M4"}},
-      {"edited model moves down", kEditModeEdit, 1, 5, {"M2", "M3", "M4", "M5", "X"}},
-      {"edited model without an entry", kEditModeEdit, 9, 3, {"M1", "M2", "X", "M3", "M4", "M5"}},
-      {"delete inserts as given", kEditModeDelete, 2, 1, {"X", "M1", "M2", "M3", "M4", "M5"}},
-      {"position below 1", kEditModeNew, 9, 0, {"X", "M1", "M2", "M3", "M4", "M5"}},
-      {"position past the end", kEditModeNew, 9, 40, {"M1", "M2", "M3", "M4", "M5", "X"}},
-      {"no name changes nothing", kEditModeEdit, 2, 1, {"M1", "M2", "M3", "M4", "M5"}, ""},
+      {"new model last", MergeKind::kNewModel, 9, 6, {"M1", "M2", "M3", "M4", "M5", "X"}},
+      {"edited model moves up", MergeKind::kEditedModel, 5, 2, {"M1", "X", "M2", "M3", "M4"}},
+      {"edited model moves down", MergeKind::kEditedModel, 1, 5, {"M2", "M3", "M4", "M5", "X"}},
+      {"edited model without an entry",
+       MergeKind::kEditedModel,
+       9,
+       3,
+       {"M1", "M2", "X", "M3", "M4", "M5"}},
+      {"delete inserts as given", MergeKind::kPlaceOnly, 2, 1, {"X", "M1", "M2", "M3", "M4", "M5"}},
+      {"position below 1", MergeKind::kNewModel, 9, 0, {"X", "M1", "M2", "M3", "M4", "M5"}},
+      {"position past the end", MergeKind::kNewModel, 9, 40, {"M1", "M2", "M3", "M4", "M5", "X"}},
+      {"no name changes nothing",
+       MergeKind::kEditedModel,
+       2,
+       1,
+       {"M1", "M2", "M3", "M4", "M5"},
+       ""},
   };
   for (const Case& c : cases) {
-    EditorState state = FiveModels(c.mode, c.position, Model(c.name, c.code, {"7"}));
-    MergeEditModel(state);
-    EXPECT_EQ(Names(state.Catalogue), c.expected) << c.what;
-    EXPECT_EQ(state.Buffer.EditModel.Capacity, TextList{"7"}) << c.what;  // joins only when new
+    ModelRecord edit = Model(c.name, c.code, {"7"});
+    edit.ParamFile = "abcl_def.vfd";
+    const MergedCatalogue merged = MergeEditModel(FiveModels(), edit, c.kind, c.position);
+    EXPECT_EQ(Names(merged.catalogue), c.expected) << c.what;
+    // The stored copy loses the large-capacity mark; the edited model keeps
+    // it, and its capacities unless it joins another class.
+    for (const ModelRecord& model : merged.catalogue) {
+      if (model.ModelName == "X") {
+        EXPECT_EQ(model.ParamFile, "abc_def.vfd") << c.what;
+      }
+    }
+    EXPECT_EQ(merged.edit_model, edit) << c.what;
   }
 }
 
 // A new model whose three codes all match an entry adds its capacity class to
-// that entry, small capacities first.
+// that entry, small capacities first. The joined model holds both classes, so
+// that its export writes only the capacities of the class being edited.
 TEST(CatalogueMergeTest, NewClassJoinsTheEntryOfTheSameCodes) {
   const std::vector<std::tuple<TextList, TextList, const char*, TextList>> cases{
       {{"37", "55"}, {"75", "90"}, "", {"37", "55", "75", "90"}},
@@ -76,53 +94,62 @@ TEST(CatalogueMergeTest, NewClassJoinsTheEntryOfTheSameCodes) {
   for (const auto& [existing, added, code5, joined] : cases) {
     ModelRecord edit = Model("New", 3, added);
     edit.ModelCode5 = code5;
-    EditorState state = FiveModels(kEditModeNew, 3, edit);
-    state.Catalogue[2] = Model("Old", 3, existing);
-    MergeEditModel(state);
+    edit.CapacityClass = CapacityClassOf(added);
+    ModelCatalogue catalogue = FiveModels();
+    catalogue[2] = Model("Old", 3, existing);
+    const MergedCatalogue merged = MergeEditModel(catalogue, edit, MergeKind::kNewModel, 3);
     const bool joins = joined != added;
-    EXPECT_EQ(state.Catalogue.size(), joins ? 5u : 6u) << joined.front();
-    const ModelRecord& placed = state.Catalogue[2];
+    EXPECT_EQ(merged.catalogue.size(), joins ? 5u : 6u) << joined.front();
+    const ModelRecord& placed = merged.catalogue[2];
     EXPECT_EQ(placed.ModelName, "New");
     EXPECT_EQ(placed.Capacity, joined);
     EXPECT_EQ(placed.Current03, joined);
     EXPECT_EQ(placed.TypeName.front(), "t" + joined.front());
-    EXPECT_EQ(state.Buffer.EditModel.Capacity, joined);
-    EXPECT_TRUE(!joins || placed.CapacityClass == kClassBoth);
+    EXPECT_EQ(merged.edit_model.Capacity, joined);
+    const int16_t joined_class = joins ? int16_t{kClassBoth} : edit.CapacityClass;
+    EXPECT_EQ(placed.CapacityClass, joined_class);
+    EXPECT_EQ(merged.edit_model.CapacityClass, joined_class);
   }
+  ModelRecord large = Model("New", 3, {"75"});
+  large.CapacityClass = kClassLarge;
+  ModelCatalogue catalogue = FiveModels();
+  catalogue[2] = Model("Old", 3, {"37"});
+  const ModelRecord joined = MergeEditModel(catalogue, large, MergeKind::kNewModel, 3).edit_model;
+  EXPECT_EQ(FormatExportSection(joined, kClassLarge).find("Capacity2"), std::string::npos);
 }
 
-TEST(CatalogueMergeTest, StoredCopyLosesLargeMarkAndUnlistedOptions) {
-  ModelRecord edit = Model("X", 9, {"75"});
-  edit.ParamFile = "abcl_def.vfd";
-  edit.Option01 = {"A"};
-  edit.OptionXX = {""};
-  EditorState state = FiveModels(kEditModeNew, 1, edit);
-  MergeEditModel(state);
-  EXPECT_EQ(state.Catalogue[0].ParamFile, "abc_def.vfd");
-  EXPECT_EQ(state.Catalogue[0].Option01, TextList{""});
-  EXPECT_EQ(state.Buffer.EditModel, edit);  // the edited model keeps its own
-}
-
-TEST(CatalogueMergeTest, TypesWithoutSlotsLoseTheirOptions) {
-  EditorState state = FiveModels(kEditModeNew, 6, Model("X", 9, {"1"}));
+// Option lists are kept, except where the edited model has no list of its
+// own, and for the types that have no option slots.
+TEST(CatalogueMergeTest, OptionLists) {
   OptionValueTable options;
   options.names = {"A", "B", "C"};
   options.values = {"1", "2", "3"};
-  const char* types[] = {"0x31000000", "0x04000000", "0x067000B0", "0x06000000"};  // 31, 4, 30, 6
-  for (int i = 0; i < 5; ++i) {
-    ModelRecord& model = state.Catalogue[i];
-    if (i < 4) model.ModelCode1 = types[i];
+  const auto with_options = [&](ModelRecord model, const char* code1) {
+    if (*code1 != '\0') model.ModelCode1 = code1;
     model.Option01 = model.OptionXX = options.names;
     model.OptionValues = options;
-  }
-  MergeEditModel(state);
-  for (int i = 0; i < 5; ++i) {
-    const ModelRecord& model = state.Catalogue[i];
-    const bool cleared = i < 3;
+    return model;
+  };
+  ModelCatalogue catalogue = FiveModels();
+  // Types 31, 4, 30, 6 and 1.
+  const char* types[] = {"0x31000000", "0x04000000", "0x067000B0", "0x06000000", ""};
+  for (int i = 0; i < 5; ++i) catalogue[i] = with_options(catalogue[i], types[i]);
+  ModelRecord listed = with_options(Model("X", 8, {"1"}), "");
+  ModelRecord unlisted = with_options(Model("Y", 9, {"1"}), "");
+  unlisted.OptionXX = {""};
+
+  MergedCatalogue merged = MergeEditModel(catalogue, listed, MergeKind::kNewModel, 6);
+  merged = MergeEditModel(merged.catalogue, unlisted, MergeKind::kNewModel, 7);
+  ASSERT_EQ(Names(merged.catalogue),
+            (std::vector<std::string>{"M1", "M2", "M3", "M4", "M5", "X", "Y"}));
+  for (std::size_t i = 0; i < merged.catalogue.size(); ++i) {
+    const ModelRecord& model = merged.catalogue[i];
+    const bool cleared = i < 3 || i == 6;
     EXPECT_EQ(model.Option01, cleared ? TextList{""} : options.names) << i;
     EXPECT_EQ(model.OptionXX, cleared ? TextList{""} : options.names) << i;
     EXPECT_EQ(model.OptionValues, cleared ? OptionValueTable() : options) << i;
   }
+  EXPECT_EQ(merged.edit_model, unlisted);  // the edited model keeps its own
 }
 
 }  // namespace

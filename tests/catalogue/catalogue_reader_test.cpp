@@ -10,8 +10,6 @@
 
 #include "catalogue/catalogue_text.h"
 #include "core/messages.h"
-#include "support/scripted_desktop.h"
-#include "support/temp_folder.h"
 
 namespace pfedit {
 namespace {
@@ -27,7 +25,7 @@ CatalogueReadResult Read(const std::string& text, char separator = '.') {
 TEST(CatalogueReaderTest, KeysOfOneSection) {
   struct Case {
     KeyChanges changes;
-    int16_t status;
+    Status status;
     std::string ModelRecord::*field = nullptr;
     std::string expected = "";
   };
@@ -71,9 +69,10 @@ TEST(CatalogueReaderTest, SectionsOfTheFile) {
   for (int i = 0; i < 100; ++i) {
     long_names += Section(("Model_" + std::to_string(i) + "_").append(16, 'x'));
   }
-  const std::vector<std::tuple<const char*, std::string, int16_t>> cases{
+  const std::vector<std::tuple<const char*, std::string, Status>> cases{
       {"no section", "ModelName=x\r\n", 1041},
-      {"byte order mark before the only header", "\xEF\xBB\xBF" + good, 1041},
+      {"byte order mark before the first header", "\xEF\xBB\xBF" + test::Sections(100), 0},
+      {"byte order mark only once", "\xEF\xBB\xBF\xEF\xBB\xBF" + good, 1041},
       {"second section faulty", good + Section("M2", {{"TypeName1", std::nullopt}}), 1055},
       // The reader asks for the names it was given, not for keys anywhere.
       {"keys under another section", "[A]\r\n[B]\r\n" + good.substr(good.find('\n') + 1), 1042},
@@ -130,6 +129,25 @@ TEST(CatalogueReaderTest, OptionLists) {
        {{"Option01_1", "A"}, {"OptionXX_1", "Z"}, {"OptionXX_2", "A"}, {"Z", "vz"}},
        {"Z", "A"},
        {"vz", ""}},
+      {"long lists",
+       [] {
+         // Past 32 names the repeats are found another way.
+         KeyChanges changes{{"Option01_1", "A"},
+                            {"Option02_41", "A"},
+                            {"Option02_42", "n5"},
+                            {"Option02_43", "B"}};
+         for (int i = 0; i < 40; ++i) {
+           changes["Option02_" + std::to_string(i + 1)] = "n" + std::to_string(i);
+         }
+         return changes;
+       }(),
+       [] {
+         TextList names{"A"};
+         for (int i = 0; i < 40; ++i) names.push_back("n" + std::to_string(i));
+         names.push_back("B");
+         return names;
+       }(),
+       TextList(42, "")},
       {"empty first entry means no list",
        {{"Option01_1", "A"}, {"OptionXX_1", ""}, {"OptionXX_2", "Z"}},
        {"A"},
@@ -162,70 +180,6 @@ TEST(CatalogueReaderTest, InsertLargeCapacityMark) {
       {"a.vfd", "la.vfd"},
   };
   for (const auto& [name, expected] : cases) EXPECT_EQ(InsertLargeCapacityMark(name), expected);
-}
-
-// A state that holds a catalogue and edits a model: every read must empty
-// the edited model and its draft first, and change the catalogue only when a
-// folder's catalogue was read whole.
-TEST(ReadCatalogueTest, FolderAndImportModes) {
-  struct Case {
-    const char* what;
-    std::optional<std::string> file;  // nullopt: none; an export file is then the folder
-    int mode;
-    int16_t status;
-    std::string param_file = "";  // of EditModel
-    int16_t capacity_class = kClassNone;
-    std::vector<std::string> catalogue = {"previous"};
-    int warning = 0;
-  };
-  const std::string large =
-      Section("Model_1", {{"Capacity1", "75"}, {"ParamFile", "abcd1234-x.vfd"}});
-  const std::vector<Case> cases{
-      // A repeated section name reads the first section twice.
-      {"catalogue",
-       Section("Model_1", {{"ModelName", "A"}}) + Section("model_1"),
-       1,
-       0,
-       "",
-       kClassNone,
-       {"A", "A"}},
-      {"faulty catalogue", Section("Model_1") + Section("M", {{"HelpFile", ""}}), 1, 1049},
-      {"no catalogue", std::nullopt, 1, 0},
-      {"over 256 sections", test::Sections(300), 1, 0, "", kClassNone,
-       std::vector<std::string>(256, "QX-A700"), 1076},
-      {"small import", test::kExportRecords + Section("Model_1"), 2, 0, "qx_a700.vfd", kClassSmall},
-      {"large import gets the mark", test::kExportRecords + large, 2, 0, "abcdl1234-x.vfd",
-       kClassLarge},
-      {"import of two models", test::Sections(2), 2, 1057},
-      {"import of a folder", std::nullopt, 2, 1041},
-      {"unknown mode", large, 3, 1041},
-  };
-  for (const Case& c : cases) {
-    test::TempFolder folder;
-    test::ScriptedDesktop desktop;
-    if (c.warning != 0) desktop.ExpectMessage(c.warning);
-    EditorState state;
-    state.Catalogue = {ModelRecord()};
-    state.Catalogue[0].ModelName = "previous";
-    state.Buffer.EditModel.ParamFile = "edit.vfd";
-    state.Buffer.ModelInfoDraft.ModelName = "draft";
-    state.ModelInfoDirty = true;
-    const std::string name = c.mode == 1 ? "tarvo_param.vfd" : "m.vf_";
-    if (c.file) folder.Write(name, *c.file);
-    const std::string location = c.mode == 1 || !c.file ? folder.path() : folder.File(name);
-
-    EXPECT_EQ(ReadCatalogue(state, desktop, location, c.mode), c.status) << c.what;
-    EXPECT_EQ(state.CatalogueFolder, c.mode == 1 ? folder.path() : "") << c.what;
-    std::vector<std::string> names;
-    for (const ModelRecord& model : state.Catalogue) names.push_back(model.ModelName);
-    EXPECT_EQ(names, c.catalogue) << c.what;
-    EXPECT_EQ(state.Buffer.EditModel.ParamFile, c.param_file) << c.what;
-    EXPECT_EQ(state.SelectedCapacityClass, c.capacity_class) << c.what;
-    EXPECT_EQ(state.EditCapacityClass, c.capacity_class) << c.what;
-    EXPECT_EQ(state.Buffer.ModelInfoDraft, ModelRecord()) << c.what;
-    EXPECT_FALSE(state.ModelInfoDirty) << c.what;
-    for (const MessageBox& box : desktop.boxes) EXPECT_EQ(box.icon, Icon::Exclamation);
-  }
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "catalogue/catalogue_reader.h"
-#include "support/temp_folder.h"
 
 namespace pfedit {
 namespace {
@@ -122,6 +121,8 @@ TEST(CatalogueWriterTest, ExportSection) {
   model.ParamFile = "abc.vfd";
   const std::string all = FormatExportSection(model, kClassSmall);
   EXPECT_EQ(LinesStartingWith(all, "Capacity").size(), 5u);
+  EXPECT_EQ(LinesStartingWith(all, "TypeName"),
+            (Lines{"TypeName1=t37", "TypeName2=t45", "TypeName3=t55", "TypeName4=t75"}));
   EXPECT_EQ(LinesStartingWith(all, "ParamFile"), Lines{"ParamFile=abc.vfd"});
 }
 
@@ -138,28 +139,6 @@ TEST(CatalogueWriterTest, ReadThenWriteGivesTheSameBytes) {
       EXPECT_EQ(FormatCatalogue(read.models), bytes) << name << " " << separator;
     }
   }
-}
-
-TEST(CatalogueWriterTest, WriteCatalogueModes) {
-  test::TempFolder folder;
-  EditorState state;
-  state.Catalogue = {SmallModel()};
-  state.Buffer.EditModel = SmallModel();
-  state.SelectedCapacityClass = kClassSmall;
-  const std::string path = folder.Write("out.vfd", "old text that is longer than nothing\r\n");
-  EXPECT_EQ(WriteCatalogue(state, path, 1), 0);
-  EXPECT_EQ(folder.Read("out.vfd"), FormatCatalogue(state.Catalogue));
-
-  const std::string export_path = folder.Write("out.vf_", "1,parameter line\r\n");
-  EXPECT_EQ(WriteCatalogue(state, export_path, 2), 0);
-  EXPECT_EQ(folder.Read("out.vf_"),
-            "1,parameter line\r\n" + FormatExportSection(SmallModel(), kClassSmall));
-  EXPECT_EQ(WriteCatalogue(state, folder.File("new.vf_"), 2), 0);
-  EXPECT_TRUE(folder.Has("new.vf_"));
-
-  EXPECT_EQ(WriteCatalogue(state, folder.File("none.vfd"), 3), -1);
-  EXPECT_FALSE(folder.Has("none.vfd"));
-  EXPECT_EQ(WriteCatalogue(state, folder.File("missing/x.vfd"), 1), -1);
 }
 
 }  // namespace

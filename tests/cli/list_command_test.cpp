@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -82,6 +83,8 @@ TEST(ListTest, LinesAndReadFailures) {
   const std::string bad = folder.Write("bad.vf_", Section("M", {{"ModelCode1", "&H0a0b0c0d"}}));
   test::TempFolder empty;
   const std::string missing = empty.File("tarvo_param.vfd");
+  test::TempFolder odd;  // its catalogue is a folder
+  std::filesystem::create_directory(odd.File("tarvo_param.vfd"));
   const std::vector<std::pair<Args, ListRun>> cases{
       {{folder.path()},
        {0,
@@ -94,7 +97,13 @@ TEST(ListTest, LinesAndReadFailures) {
        {1, "{\"status\":1057,\"message\":\"Import file could not be read.\"}\n",
         two + ": 1057: " + GetMessageText(1057) + "\n"}},
       {{bad}, {1, "", bad + ": 1043: Model code 1 could not be read.\n"}},
-      {{empty.path()}, {1, "", missing + ": 1007: " + GetMessageText(1007) + "\n"}},
+      // The system's reason follows the message.
+      {{empty.path()},
+       {1, "", missing + ": 1007: " + GetMessageText(1007) + ": No such file or directory\n"}},
+      {{odd.path()},
+       {1, "",
+        odd.File("tarvo_param.vfd") + ": 1041: " + GetMessageText(1041) +
+            ": not a regular file\n"}},
   };
   for (const auto& [args, expected] : cases) {
     const ListRun run = List(args);

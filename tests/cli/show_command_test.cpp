@@ -54,7 +54,8 @@ TEST(ShowTest, UnreadableFilesGiveTheMessageOnStderr) {
                                            "\",\"records_read\":2}\n|" + refused +
                                            ": 1005: " + m1005 + "\n");
   const std::string missing = folder.File("missing.vfd");
-  EXPECT_EQ(Show({missing}), "1||" + missing + ": 1015: " + GetMessageText(1015) + "\n");
+  EXPECT_EQ(Show({missing}),
+            "1||" + missing + ": 1015: " + GetMessageText(1015) + ": No such file or directory\n");
 }
 
 TEST(ShowTest, UsageErrors) {

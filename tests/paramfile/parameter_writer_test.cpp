@@ -9,20 +9,6 @@
 namespace pfedit {
 namespace {
 
-// A file system that records every write as "path: bytes" (or "path append: bytes").
-class RecordingFiles : public FileSystem {
- public:
-  int Attributes(const std::string&) override { return -1; }
-  bool ReadAll(const std::string&, std::string*) override { return false; }
-  bool WriteAll(const std::string& path, std::string_view bytes, bool append) override {
-    writes.push_back(path + (append ? " append: " : ": ") + std::string(bytes));
-    return true;
-  }
-  bool Replace(const std::string&, const std::string&) override { return false; }
-  bool Remove(const std::string&) override { return false; }
-  std::vector<std::string> writes;
-};
-
 ParameterRecord AlphaRecord() {
   ParameterRecord r;
   r.ParamNo = "1";
@@ -74,33 +60,22 @@ TEST(WriterTest, OtherReadableFormsAreWrittenInTheWriterForm) {
             "01,Alpha,60,1,5,\"A,b\",0,10001,0,0,,,,,,,,,10,0\r\n");
 }
 
-TEST(WriteFileTest, WritesTheWholeFileOnceAndKeepsTheQuotesInTheList) {
-  EditorState state;
+// The file gets the quotes; the records keep their texts as they are.
+TEST(WriteFileTest, ReplacesTheFileWithTheQuotedText) {
+  test::TempFolder folder;
+  const std::string path = folder.Write("p.vfd", std::string(5000, 'x'));
   ParameterRecord r = AlphaRecord();
   r.ParamName = "a,b";
   r.SettingRange = "0, 1";
-  state.Buffer.ParameterList = {r, AlphaRecord()};
-  const std::string file =
-      "out.vfd~0: 1,\"a,b\",60,1,5,\"0, 1\",0,10001,0,0,,,,,,,,,10,0\r\n"
-      "1,Alpha,60,1,5,0-30,0,10001,0,0,,,,,,,,,10,0\r\n";
-  RecordingFiles files;
-  ASSERT_TRUE(WriteParameterFile(state, "out.vfd~0", files));
-  EXPECT_EQ(files.writes, std::vector<std::string>{file});
-  EXPECT_EQ(state.Buffer.ParameterList[0].ParamName, "\"a,b\"");
-  EXPECT_EQ(state.Buffer.ParameterList[0].SettingRange, "\"0, 1\"");
-  // Writing the same list again gives the same bytes.
-  ASSERT_TRUE(WriteParameterFile(state, "out.vfd~0", files));
-  EXPECT_EQ(files.writes, (std::vector<std::string>{file, file}));
-}
-
-TEST(WriteFileTest, RealFileIsTruncated) {
-  test::TempFolder folder;
-  const std::string path = folder.Write("p.vfd", std::string(5000, 'x'));
-  EditorState state;  // an empty list writes an empty file
-  ASSERT_TRUE(WriteParameterFile(state, path));
-  EXPECT_TRUE(folder.Has("p.vfd"));
-  EXPECT_EQ(folder.Read("p.vfd"), "");
-  EXPECT_FALSE(WriteParameterFile(state, folder.File("no/such/folder/p.vfd")));
+  const std::vector<ParameterRecord> records{r, AlphaRecord()};
+  const SafeWriteResult result = WriteParameterFile(RealFileSystem(), path, records);
+  EXPECT_EQ(result.status, kStatusOk);
+  EXPECT_EQ(folder.Read("p.vfd"),
+            "1,\"a,b\",60,1,5,\"0, 1\",0,10001,0,0,,,,,,,,,10,0\r\n"
+            "1,Alpha,60,1,5,0-30,0,10001,0,0,,,,,,,,,10,0\r\n");
+  EXPECT_FALSE(folder.Has("p.vfd~0"));
+  EXPECT_EQ(WriteParameterFile(RealFileSystem(), folder.File("no/such/p.vfd"), records).status,
+            msg::kWriteFailed);
 }
 
 }  // namespace
