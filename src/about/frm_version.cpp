@@ -16,15 +16,16 @@ void frmVersion::Form_Load() {
 }
 
 void frmVersion::Form_Load(int major, int minor) {
-  Caption = GetMessageText(250);
-  lblTitle = GetMessageText(251);
-  lblVersion = GetMessageText(252);
+  Caption = GetMessageText(msg::kAboutCaption);
+  lblTitle.Caption = GetMessageText(msg::kAboutTitle);
+  lblVersion.Caption = GetMessageText(msg::kAboutVersion);
   // The one-line legal text is the one the executable's version information
   // carries, so both always say the same.
-  lblCopyRight = kLegalCopyright;
-  txtCopyRight = GetMessageText(254);
-  lblVersion_num = VersionNumberText(major, minor);
-  CmdOK = GetMessageText(2);
+  lblCopyRight.Caption = kLegalCopyright;
+  txtCopyRight.Text = GetMessageText(msg::kAboutLegal);
+  txtCopyRight.Locked = true;
+  lblVersion_num.Caption = VersionNumberText(major, minor);
+  CmdOK.Caption = GetMessageText(msg::kOk);
 }
 
 }  // namespace pfedit::about

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/control_state.h"
 #include "core/desktop.h"
 
 namespace pfedit::about {
@@ -18,19 +19,15 @@ class frmVersion final : public DialogLogic {
   // Fills every caption; the version numbers default to the program's own.
   void Form_Load();
   void Form_Load(int major, int minor);
-  void CmdOK_Click() { closed_ = true; }
-  bool closed() const { return closed_; }
+  void CmdOK_Click() { Close(kResultOk); }
 
   std::string Caption;
-  std::string lblTitle;
-  std::string lblVersion;
-  std::string lblVersion_num;
-  std::string lblCopyRight;
-  std::string txtCopyRight;
-  std::string CmdOK;
-
- private:
-  bool closed_ = false;
+  LabelState lblTitle;
+  LabelState lblVersion;
+  LabelState lblVersion_num;
+  LabelState lblCopyRight;
+  TextBoxState txtCopyRight;
+  ButtonState CmdOK;
 };
 
 }  // namespace pfedit::about

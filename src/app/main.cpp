@@ -23,5 +23,6 @@ int main(int argc, char** argv) {
   form.Form_Load(pfedit::platform::ProgramFolder());
   window.Render();
   window.show();
+  // The program ends when the form has closed and its view with it.
   return QApplication::exec();
 }

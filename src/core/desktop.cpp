@@ -6,18 +6,30 @@ namespace pfedit {
 
 namespace {
 
-MessageBox Box(std::string text, Icon icon, int message) {
+MessageBox Box(std::string text, Icon icon, MessageId message) {
   MessageBox box;
   box.text = std::move(text);
   box.icon = icon;
-  box.title = GetMessageText(kMessageTitle);
+  box.title = GetMessageText(msg::kTitle);
   box.message = message;
   return box;
 }
 
 }  // namespace
 
-void ShowError(Desktop& desktop, int message) {
+void FormLogic::Unload() {
+  if (closed_) return;
+  closed_ = true;
+  Form_Unload();
+}
+
+void DialogLogic::Close(int16_t result) {
+  if (Closed()) return;
+  result_ = result;
+  Unload();
+}
+
+void ShowError(Desktop& desktop, MessageId message) {
   desktop.ShowMessage(Box(GetMessageText(message), Icon::Exclamation, message));
 }
 
@@ -25,7 +37,7 @@ void ShowErrorText(Desktop& desktop, const std::string& text) {
   desktop.ShowMessage(Box(text, Icon::Exclamation, -1));
 }
 
-void ShowInformation(Desktop& desktop, int message) {
+void ShowInformation(Desktop& desktop, MessageId message) {
   desktop.ShowMessage(Box(GetMessageText(message), Icon::Information, message));
 }
 
@@ -33,7 +45,7 @@ void ShowInformationText(Desktop& desktop, const std::string& text) {
   desktop.ShowMessage(Box(text, Icon::Information, -1));
 }
 
-bool AskYesNo(Desktop& desktop, int message) {
+bool AskYesNo(Desktop& desktop, MessageId message) {
   MessageBox box = Box(GetMessageText(message), Icon::Question, message);
   box.buttons = Buttons::YesNo;
   box.default_button = Answer::Yes;

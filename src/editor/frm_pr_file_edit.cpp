@@ -8,21 +8,19 @@
 
 namespace pfedit::editor {
 
-namespace {
-constexpr int kMessageUnsavedExit = 1004;
-}
-
 frmPrFileEdit::frmPrFileEdit(EditorState& state, Desktop& desktop)
-    : state_(state), desktop_(desktop) {}
+    : state_(state), desktop_(desktop) {
+  sprParaList.SetObserver(this);
+}
 
 void frmPrFileEdit::Form_Load(const std::string& program_folder) {
   state_.Buffer.RecordCount = 0;
   state_.EditFolder.clear();
   InitHelpPath(state_, desktop_, program_folder);
 
-  Caption = GetMessageText(kMessageTitle);
-  lblPrNo.Caption = GetMessageText(1);
-  CmdEnd.Caption = GetMessageText(111);
+  Caption = GetMessageText(msg::kTitle);
+  lblPrNo.Caption = GetMessageText(msg::kParameterNo);
+  CmdEnd.Caption = GetMessageText(msg::kParameterCheck);
   txtPr.Enabled = false;
   txtPr.MaxLength = 3;
   CmdEnd.Enabled = false;
@@ -40,14 +38,13 @@ void frmPrFileEdit::SetMainCaption(std::string_view model_name, int capacity_cla
 
 bool frmPrFileEdit::ConfirmExit() {
   if (!state_.HasUnsavedData()) return true;
-  return AskYesNo(desktop_, kMessageUnsavedExit);
+  return AskYesNo(desktop_, msg::kConfirmExit);
 }
 
-bool frmPrFileEdit::Form_QueryUnload() {
-  CloseRequested = false;
-  if (!ConfirmExit()) return false;
+void frmPrFileEdit::Form_QueryUnload() {
+  if (!ConfirmExit()) return;
   state_.ParametersDirty = false;
-  return true;
+  Unload();
 }
 
 void frmPrFileEdit::Invoke(MenuItem item) {
@@ -82,6 +79,10 @@ void frmPrFileEdit::mnuHelpVer_Click() {
   about::frmVersion form;
   form.Form_Load();
   desktop_.RunModal(form);
+}
+
+void frmPrFileEdit::sprParaList_RightClick(int, int, int x, int y) {
+  desktop_.ShowPopupMenu(PopupMenu::mnuEdit, x, y);
 }
 
 }  // namespace pfedit::editor

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/control_state.h"
 #include "core/desktop.h"
 #include "core/editor_state.h"
 #include "core/table_model.h"
@@ -14,25 +15,15 @@
 
 namespace pfedit::editor {
 
-struct TextBoxState {
-  std::string Text;
-  bool Enabled = true;
-  int MaxLength = 0;  // 0: no limit
-};
-
-struct ButtonState {
-  std::string Caption;
-  bool Enabled = true;
-};
-
-struct LabelState {
-  std::string Caption;
-  std::string ToolTipText;
-};
-
-class frmPrFileEdit {
+// The window closes the way every form does (see FormLogic): Exit and the
+// close box both go through Form_QueryUnload, which asks about unsaved data
+// and closes the form only on consent; the view then closes the window,
+// which ends the program.
+class frmPrFileEdit final : public FormLogic, private TableObserver {
  public:
   frmPrFileEdit(EditorState& state, Desktop& desktop);
+
+  const char* FormName() const override { return "frmPrFileEdit"; }
 
   // Start-up, once, with the folder of the running program.
   void Form_Load(const std::string& program_folder);
@@ -43,17 +34,19 @@ class frmPrFileEdit {
 
   // Asks before unsaved data is discarded; true when the window may close.
   bool ConfirmExit();
-  // The window is about to close by any means; false cancels the close.
-  bool Form_QueryUnload();
+  // Closes the form after ConfirmExit agreed; otherwise nothing changes.
+  void Form_QueryUnload() override;
 
   // Runs the command of a menu item. Items whose command is not part of the
   // program yet do nothing.
   void Invoke(MenuItem item);
   // The Edit menu is about to open (also as the grid's pop-up menu).
   void mnuEdit_Click();
-  void mnuFileExit_Click() { CloseRequested = true; }
+  void mnuFileExit_Click() { Form_QueryUnload(); }
   void mnuHelpItem_Click();
   void mnuHelpVer_Click();
+  // The Edit menu opens as a pop-up where the grid was right-clicked.
+  void sprParaList_RightClick(int column, int row, int x, int y);
 
   // Controls.
   std::string Caption;
@@ -62,11 +55,12 @@ class frmPrFileEdit {
   ButtonState CmdEnd;
   LabelState lblFilePass;
   TableModel sprParaList;
-  // Set by Exit: the view closes the window, which goes through
-  // Form_QueryUnload like any other close.
-  bool CloseRequested = false;
 
  private:
+  void OnRightClick(int column, int row, int x, int y) override {
+    sprParaList_RightClick(column, row, x, y);
+  }
+
   EditorState& state_;
   Desktop& desktop_;
   MenuStates menus_;

@@ -7,55 +7,53 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/control_render.h"
 #include "gui/text_codec.h"
 
 namespace pfedit::gui {
 
-AboutView::AboutView(about::frmVersion& logic, QWidget* parent) : QDialog(parent), logic_(logic) {
-  setWindowTitle(FromAnsi(logic_.Caption));
-
-  auto* title = new QLabel(FromAnsi(logic_.lblTitle), this);
-  title->setObjectName(QStringLiteral("lblTitle"));
-  QFont title_font = title->font();
+AboutView::AboutView(about::frmVersion& logic, QWidget* parent)
+    : DialogView(logic, parent),
+      logic_(logic),
+      lblTitle_(NewControl<QLabel>(this, "lblTitle")),
+      lblVersion_(NewControl<QLabel>(this, "lblVersion")),
+      lblVersion_num_(NewControl<QLabel>(this, "lblVersion_num")),
+      lblCopyRight_(NewControl<QLabel>(this, "lblCopyRight")),
+      txtCopyRight_(NewControl<QPlainTextEdit>(this, "txtCopyRight")),
+      CmdOK_(NewControl<QPushButton>(this, "CmdOK")) {
+  QFont title_font = lblTitle_->font();
   title_font.setPointSizeF(title_font.pointSizeF() * 1.4);
   title_font.setBold(true);
-  title->setFont(title_font);
-
-  auto* version = new QLabel(FromAnsi(logic_.lblVersion), this);
-  version->setObjectName(QStringLiteral("lblVersion"));
-  auto* version_number = new QLabel(FromAnsi(logic_.lblVersion_num), this);
-  version_number->setObjectName(QStringLiteral("lblVersion_num"));
-  auto* copyright = new QLabel(FromAnsi(logic_.lblCopyRight), this);
-  copyright->setObjectName(QStringLiteral("lblCopyRight"));
-
-  auto* notice = new QPlainTextEdit(FromAnsi(logic_.txtCopyRight), this);
-  notice->setObjectName(QStringLiteral("txtCopyRight"));
-  notice->setReadOnly(true);
-  notice->setFixedHeight(notice->fontMetrics().lineSpacing() * 5);
-
-  auto* ok = new QPushButton(FromAnsi(logic_.CmdOK), this);
-  ok->setObjectName(QStringLiteral("CmdOK"));
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, [this] {
-    logic_.CmdOK_Click();
-    accept();
-  });
+  lblTitle_->setFont(title_font);
+  txtCopyRight_->setFixedHeight(txtCopyRight_->fontMetrics().lineSpacing() * 5);
+  CmdOK_->setDefault(true);
+  OnClick(CmdOK_, [this] { logic_.CmdOK_Click(); });
 
   auto* version_row = new QHBoxLayout;
-  version_row->addWidget(version);
-  version_row->addWidget(version_number);
+  version_row->addWidget(lblVersion_);
+  version_row->addWidget(lblVersion_num_);
   version_row->addStretch();
   auto* button_row = new QHBoxLayout;
   button_row->addStretch();
-  button_row->addWidget(ok);
+  button_row->addWidget(CmdOK_);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(title);
+  layout->addWidget(lblTitle_);
   layout->addLayout(version_row);
-  layout->addWidget(copyright);
-  layout->addWidget(notice);
+  layout->addWidget(lblCopyRight_);
+  layout->addWidget(txtCopyRight_);
   layout->addLayout(button_row);
   setMinimumWidth(420);
+}
+
+void AboutView::Render() {
+  setWindowTitle(FromAnsi(logic_.Caption));
+  gui::Render(lblTitle_, logic_.lblTitle);
+  gui::Render(lblVersion_, logic_.lblVersion);
+  gui::Render(lblVersion_num_, logic_.lblVersion_num);
+  gui::Render(lblCopyRight_, logic_.lblCopyRight);
+  gui::Render(txtCopyRight_, logic_.txtCopyRight);
+  gui::Render(CmdOK_, logic_.CmdOK);
 }
 
 }  // namespace pfedit::gui

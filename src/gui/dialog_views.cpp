@@ -1,40 +1,20 @@
 #include "gui/dialog_views.h"
 
-#include <cstring>
-
 #include "about/frm_version.h"
 #include "gui/about_view.h"
 
 namespace pfedit::gui {
 
-namespace {
-
-template <typename Logic, typename View>
-void Run(DialogLogic& dialog, QWidget* owner) {
-  View view(static_cast<Logic&>(dialog), owner);
-  view.exec();
+bool DialogViews::Run(DialogLogic& dialog, QWidget* parent) const {
+  const auto runner = runners_.find(typeid(dialog));
+  if (runner == runners_.end()) return false;
+  runner->second(dialog, parent);
+  return true;
 }
 
-struct FormView {
-  const char* form;
-  void (*run)(DialogLogic&, QWidget*);
-};
-
-// One line per modal form of the editor.
-constexpr FormView kForms[] = {
-    {"frmVersion", Run<about::frmVersion, AboutView>},
-};
-
-}  // namespace
-
-bool RunDialogView(DialogLogic& dialog, QWidget* owner) {
-  for (const FormView& entry : kForms) {
-    if (std::strcmp(entry.form, dialog.FormName()) == 0) {
-      entry.run(dialog, owner);
-      return true;
-    }
-  }
-  return false;
+// One line per modal dialog.
+void RegisterEditorDialogs(DialogViews& views) {
+  views.Register<about::frmVersion, AboutView>();
 }
 
 }  // namespace pfedit::gui

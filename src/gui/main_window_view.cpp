@@ -7,8 +7,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "core/messages.h"
+#include "gui/control_render.h"
 #include "gui/table/table_view.h"
 #include "gui/text_codec.h"
 
@@ -16,40 +18,56 @@ namespace pfedit::gui {
 
 using editor::MenuItem;
 
+namespace {
+
+// The control names of the menu items, in the order of MenuItem.
+constexpr const char* kItemNames[] = {
+    "mnuFileFolder",     "mnuFileSave",     "mnuFileImport",  "mnuFileExport", "mnuFileExit",
+    "mnuModelNewMaking", "mnuModelEdit",    "mnuModelDelete", "mnuEditCut",    "mnuEditCopy",
+    "mnuEditPaste",      "mnuEditAddPaste", "mnuEditAdd",     "mnuEditDel",    "mnuEditFunc",
+    "mnuEditInf",        "mnuHelpItem",     "mnuHelpVer",
+};
+static_assert(std::size(kItemNames) == editor::kMenuItemCount);
+
+QString ItemName(MenuItem item) {
+  return QString::fromLatin1(kItemNames[static_cast<std::size_t>(item)]);
+}
+
+}  // namespace
+
 MainWindowView::MainWindowView(editor::frmPrFileEdit& form, QWidget* parent)
     : QMainWindow(parent), form_(form) {
-  setObjectName(QStringLiteral("frmPrFileEdit"));
+  setObjectName(QString::fromLatin1(form_.FormName()));
   BuildMenus();
 
   auto* central = new QWidget(this);
-  pr_label_ = new QLabel(central);
-  pr_label_->setObjectName(QStringLiteral("lblPrNo"));
-  pr_box_ = new QLineEdit(central);
-  pr_box_->setObjectName(QStringLiteral("txtPr"));
-  pr_box_->setFixedWidth(pr_box_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-  pr_label_->setBuddy(pr_box_);
-  check_button_ = new QPushButton(central);
-  check_button_->setObjectName(QStringLiteral("CmdEnd"));
-  folder_label_ = new QLabel(central);
-  folder_label_->setObjectName(QStringLiteral("lblFilePass"));
-  folder_label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lblPrNo_ = NewControl<QLabel>(central, "lblPrNo");
+  txtPr_ = NewControl<QLineEdit>(central, "txtPr");
+  txtPr_->setFixedWidth(txtPr_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+  lblPrNo_->setBuddy(txtPr_);
+  CmdEnd_ = NewControl<QPushButton>(central, "CmdEnd");
+  lblFilePass_ = NewControl<QLabel>(central, "lblFilePass");
+  lblFilePass_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   grid_ = new TableView(form_.sprParaList, central);
   grid_->setObjectName(QStringLiteral("sprParaList"));
+  // Grid events reach the form through its table model; whatever a handler
+  // changed on the window shows at once.
+  connect(grid_, &TableView::EventForwarded, this, &MainWindowView::AfterEvent);
 
   auto* top_row = new QHBoxLayout;
-  top_row->addWidget(pr_label_);
-  top_row->addWidget(pr_box_);
+  top_row->addWidget(lblPrNo_);
+  top_row->addWidget(txtPr_);
   top_row->addSpacing(12);
-  top_row->addWidget(folder_label_, 1);
-  top_row->addWidget(check_button_);
+  top_row->addWidget(lblFilePass_, 1);
+  top_row->addWidget(CmdEnd_);
   auto* layout = new QVBoxLayout(central);
   layout->addLayout(top_row);
   layout->addWidget(grid_, 1);
   setCentralWidget(central);
 
   // The tab order of the form: jump box, grid, check button.
-  setTabOrder(pr_box_, grid_);
-  setTabOrder(grid_, check_button_);
+  setTabOrder(txtPr_, grid_);
+  setTabOrder(grid_, CmdEnd_);
   resize(1000, 640);
 }
 
@@ -60,14 +78,16 @@ void MainWindowView::BuildMenus() {
     for (const editor::MenuEntry& entry : menu.entries) {
       QAction* action = qmenu->addAction(FromAnsi(GetMessageText(entry.caption)));
       const MenuItem item = entry.item;
+      action->setObjectName(ItemName(item));
       connect(action, &QAction::triggered, this, [this, item] { Forward(item); });
       actions_[item] = action;
     }
-    if (menu.caption == 20) {
+    if (menu.caption == msg::kMenuEdit) {
       edit_menu_ = qmenu;
+      // Also when it opens as the grid's pop-up menu.
       connect(qmenu, &QMenu::aboutToShow, this, [this] {
         form_.mnuEdit_Click();
-        Render();
+        AfterEvent();
       });
     }
   }
@@ -75,30 +95,30 @@ void MainWindowView::BuildMenus() {
 
 void MainWindowView::Forward(MenuItem item) {
   form_.Invoke(item);
+  AfterEvent();
+}
+
+void MainWindowView::AfterEvent() {
   Render();
-  if (form_.CloseRequested) close();
+  ApplyFocusRequest(this, form_);
+  if (form_.Closed()) close();
 }
 
 void MainWindowView::Render() {
   setWindowTitle(FromAnsi(form_.Caption));
   for (const auto& [item, action] : actions_) action->setEnabled(form_.MenuEnabled(item));
-  pr_label_->setText(FromAnsi(form_.lblPrNo.Caption));
-  if (pr_box_->text() != FromAnsi(form_.txtPr.Text)) pr_box_->setText(FromAnsi(form_.txtPr.Text));
-  pr_box_->setEnabled(form_.txtPr.Enabled);
-  pr_box_->setMaxLength(form_.txtPr.MaxLength > 0 ? form_.txtPr.MaxLength : 32767);
-  check_button_->setText(FromAnsi(form_.CmdEnd.Caption));
-  check_button_->setEnabled(form_.CmdEnd.Enabled);
-  folder_label_->setText(FromAnsi(form_.lblFilePass.Caption));
-  folder_label_->setToolTip(FromAnsi(form_.lblFilePass.ToolTipText));
+  gui::Render(lblPrNo_, form_.lblPrNo);
+  gui::Render(txtPr_, form_.txtPr);
+  gui::Render(CmdEnd_, form_.CmdEnd);
+  gui::Render(lblFilePass_, form_.lblFilePass);
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
-  if (form_.Form_QueryUnload()) {
-    event->accept();
-  } else {
-    event->ignore();
+  if (!form_.Closed()) {
+    form_.Form_QueryUnload();
+    Render();
   }
-  Render();
+  event->setAccepted(form_.Closed());
 }
 
 }  // namespace pfedit::gui

@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window's view: it renders frmPrFileEdit and forwards every user
-// action to it. It decides nothing itself.
+// action to it, the grid's included. It decides nothing itself.
 
 #include <QMainWindow>
 #include <map>
@@ -28,21 +28,25 @@ class MainWindowView final : public QMainWindow {
   void Render();
   QAction* Action(editor::MenuItem item) const { return actions_.at(item); }
   QMenu* EditMenu() const { return edit_menu_; }
+  TableView* Grid() const { return grid_; }
 
  protected:
+  // The close box: the form decides (FormLogic's protocol).
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenus();
   void Forward(editor::MenuItem item);
+  // After every event the form heard: render, and close once it has closed.
+  void AfterEvent();
 
   editor::frmPrFileEdit& form_;
   std::map<editor::MenuItem, QAction*> actions_;
   QMenu* edit_menu_ = nullptr;
-  QLabel* pr_label_ = nullptr;
-  QLineEdit* pr_box_ = nullptr;
-  QPushButton* check_button_ = nullptr;
-  QLabel* folder_label_ = nullptr;
+  QLabel* lblPrNo_ = nullptr;
+  QLineEdit* txtPr_ = nullptr;
+  QPushButton* CmdEnd_ = nullptr;
+  QLabel* lblFilePass_ = nullptr;
   TableView* grid_ = nullptr;
 };
 

@@ -5,10 +5,12 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QUrl>
+#include <QtGlobal>
 
-#include "gui/dialog_views.h"
+#include "core/messages.h"
 #include "gui/text_codec.h"
 
 namespace pfedit::gui {
@@ -78,6 +80,14 @@ Answer FromQt(int button, Buttons buttons) {
   return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
+const char* MenuName(PopupMenu menu) {
+  switch (menu) {
+    case PopupMenu::mnuEdit:
+      return "mnuEdit";
+  }
+  return "";
+}
+
 QString DisplayLines(const std::string& text) {
   QString shown = FromAnsi(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -107,9 +117,24 @@ QString QtFileFilter(const std::string& filter) {
   return FromAnsi(bar == std::string::npos ? filter : filter.substr(0, bar));
 }
 
+QtDesktop::QtDesktop() {
+  RegisterEditorDialogs(views_);
+}
+
+QWidget* QtDesktop::Parent() const {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal != nullptr ? modal : owner_.data();
+}
+
+void QtDesktop::ProgrammingError(const QString& text) {
+  qCritical("%s", qPrintable(text));
+  Q_ASSERT_X(false, "QtDesktop", qPrintable(text));
+  QMessageBox::critical(Parent(), FromAnsi(GetMessageText(msg::kTitle)), text);
+}
+
 Answer QtDesktop::ShowMessage(const MessageBox& box) {
   QMessageBox dialog(QtIcon(box.icon), FromAnsi(box.title), DisplayLines(box.text),
-                     QtButtons(box.buttons), owner_.data());
+                     QtButtons(box.buttons), Parent());
   dialog.setDefaultButton(QtButton(box.default_button));
   return FromQt(dialog.exec(), box.buttons);
 }
@@ -131,7 +156,7 @@ void QtDesktop::SetClipboardText(const std::string& text) {
 }
 
 std::string QtDesktop::ChooseFile(const FileDialogRequest& request) {
-  QFileDialog dialog(owner_.data(), FromAnsi(request.title), PathFromBytes(request.initial_folder),
+  QFileDialog dialog(Parent(), FromAnsi(request.title), PathFromBytes(request.initial_folder),
                      QtFileFilter(request.filter));
   dialog.setDefaultSuffix(FromAnsi(request.default_extension));
   if (request.save) {
@@ -150,7 +175,18 @@ bool QtDesktop::OpenHelp(const std::string& path) {
 }
 
 void QtDesktop::RunModal(DialogLogic& dialog) {
-  RunDialogView(dialog, owner_.data());
+  if (views_.Run(dialog, Parent())) return;
+  ProgrammingError(QStringLiteral("No view is registered for the dialog %1.")
+                       .arg(QString::fromLatin1(dialog.FormName())));
+}
+
+void QtDesktop::ShowPopupMenu(PopupMenu menu, int x, int y) {
+  const QString name = QString::fromLatin1(MenuName(menu));
+  QMenu* popup = owner_ != nullptr ? owner_->findChild<QMenu*>(name) : nullptr;
+  if (popup == nullptr) {
+    return ProgrammingError(QStringLiteral("The window has no menu %1.").arg(name));
+  }
+  popup->exec(QPoint(x, y));
 }
 
 }  // namespace pfedit::gui

@@ -1,19 +1,25 @@
 #pragma once
 
 // The real desktop: Qt message boxes, cursor, clipboard, file dialogs, the
-// help viewer and the views of the modal dialogs.
+// help viewer, pop-up menus and the views of the modal dialogs.
 
 #include <QPointer>
 #include <QWidget>
 
 #include "core/desktop.h"
+#include "gui/dialog_views.h"
 
 namespace pfedit::gui {
 
 class QtDesktop final : public Desktop {
  public:
-  // Boxes and dialogs are owned by the given window (may be set later).
+  // Knows the views of all the editor's dialogs.
+  QtDesktop();
+
+  // Boxes and dialogs belong to the topmost open dialog, else to this window
+  // (may be set later), whose menus are also the pop-up menus.
   void SetOwner(QWidget* owner) { owner_ = owner; }
+  DialogViews& Views() { return views_; }
 
   Answer ShowMessage(const MessageBox& box) override;
   void SetWaitCursor(bool on) override;
@@ -21,10 +27,19 @@ class QtDesktop final : public Desktop {
   void SetClipboardText(const std::string& text) override;
   std::string ChooseFile(const FileDialogRequest& request) override;
   bool OpenHelp(const std::string& path) override;
+  // A dialog without a view is a programming error: it stops a debug build
+  // and shows a critical box in others, never passing as a cancelled dialog.
   void RunModal(DialogLogic& dialog) override;
+  // The owner's child QMenu named as the menu; a missing one is a
+  // programming error like a missing view.
+  void ShowPopupMenu(PopupMenu menu, int x, int y) override;
 
  private:
+  QWidget* Parent() const;
+  void ProgrammingError(const QString& text);
+
   QPointer<QWidget> owner_;
+  DialogViews views_;
 };
 
 // Paths are bytes in the file system's own encoding, not display text.

@@ -4,6 +4,7 @@
 
 #include "about/frm_version.h"
 #include "core/help.h"
+#include "core/message_ids.h"
 #include "core/version.h"
 #include "editor/frm_pr_file_edit.h"
 #include "support/scripted_desktop.h"
@@ -54,7 +55,7 @@ TEST(MainWindowStartUp, MissingHelpFileIsReportedAndStartUpGoesOn) {
   TempFolder folder;
   EditorState state;
   ScriptedDesktop desktop;
-  desktop.ExpectMessage(1086);
+  desktop.ExpectMessage(msg::kHelpFileMissing);
   frmPrFileEdit form(state, desktop);
   form.Form_Load(folder.path());
   EXPECT_EQ(state.HelpFilePath, "");
@@ -64,6 +65,7 @@ TEST(MainWindowStartUp, MissingHelpFileIsReportedAndStartUpGoesOn) {
   EXPECT_TRUE(desktop.help_opened.empty());
 }
 
+// Exit and the close box take the same path.
 TEST_F(MainWindow, ClosingAsksOnlyWithUnsavedDataAndOnlyYesCloses) {
   const struct {
     bool parameters_dirty;
@@ -77,28 +79,28 @@ TEST_F(MainWindow, ClosingAsksOnlyWithUnsavedDataAndOnlyYesCloses) {
       {false, true, true, Answer::No, false},
       {true, true, true, Answer::No, false},
   };
-  for (const auto& c : cases) {
-    state.ParametersDirty = c.parameters_dirty;
-    state.ModelInfoDirty = c.model_info_dirty;
-    if (c.asked) desktop.ExpectMessage(1004, c.answer);
-    EXPECT_EQ(form.Form_QueryUnload(), c.closes);
-    // A refused close keeps every flag; an accepted one drops the parameters' flag.
-    EXPECT_EQ(state.ParametersDirty, c.closes ? false : c.parameters_dirty);
-    EXPECT_EQ(state.ModelInfoDirty, c.model_info_dirty);
+  for (const bool by_exit : {true, false}) {
+    for (const auto& c : cases) {
+      frmPrFileEdit window(state, desktop);
+      window.MenuSet(0);
+      state.ParametersDirty = c.parameters_dirty;
+      state.ModelInfoDirty = c.model_info_dirty;
+      if (c.asked) desktop.ExpectMessage(msg::kConfirmExit, c.answer);
+      if (by_exit) {
+        window.Invoke(MenuItem::mnuFileExit);
+      } else {
+        window.Form_QueryUnload();
+      }
+      EXPECT_EQ(window.Closed(), c.closes);
+      // A refused close keeps every flag; an accepted one drops the parameters' flag.
+      EXPECT_EQ(state.ParametersDirty, c.closes ? false : c.parameters_dirty);
+      EXPECT_EQ(state.ModelInfoDirty, c.model_info_dirty);
+    }
   }
   for (const MessageBox& box : desktop.boxes) {
     EXPECT_EQ(box.icon, Icon::Question);
     EXPECT_EQ(box.buttons, Buttons::YesNo);
   }
-}
-
-TEST_F(MainWindow, ExitRequestsTheCloseThatAsks) {
-  form.Invoke(MenuItem::mnuFileExit);
-  EXPECT_TRUE(form.CloseRequested);
-  state.ParametersDirty = true;
-  desktop.ExpectMessage(1004, Answer::No);
-  EXPECT_FALSE(form.Form_QueryUnload());
-  EXPECT_FALSE(form.CloseRequested);
 }
 
 TEST_F(MainWindow, EditMenuOpeningFollowsTheClipboardOnlyWithRows) {
@@ -124,9 +126,8 @@ TEST_F(MainWindow, HelpCommandsOpenHelpAndTheAboutBox) {
   form.Invoke(MenuItem::mnuHelpItem);
   EXPECT_EQ(desktop.help_opened, std::vector<std::string>{state.HelpFilePath});
   std::string shown_version;
-  desktop.ExpectDialog("frmVersion", [&](DialogLogic& dialog) {
-    auto& about = static_cast<about::frmVersion&>(dialog);
-    shown_version = about.lblVersion_num;
+  desktop.ExpectDialog<about::frmVersion>([&](about::frmVersion& about) {
+    shown_version = about.lblVersion_num.Caption;
     about.CmdOK_Click();
   });
   form.Invoke(MenuItem::mnuHelpVer);
@@ -136,8 +137,17 @@ TEST_F(MainWindow, HelpCommandsOpenHelpAndTheAboutBox) {
 TEST_F(MainWindow, DisabledItemsDoNothing) {
   form.Invoke(MenuItem::mnuFileSave);
   form.Invoke(MenuItem::mnuEditCut);
-  EXPECT_FALSE(form.CloseRequested);
+  EXPECT_FALSE(form.Closed());
   EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(MainWindow, RightClickOnTheGridOpensTheEditMenuWhereTheMouseIs) {
+  form.sprParaList.SetRowCount(2);
+  form.sprParaList.RightClick(3, 2, 140, 360);
+  ASSERT_EQ(desktop.popups.size(), 1u);
+  EXPECT_EQ(desktop.popups[0].menu, PopupMenu::mnuEdit);
+  EXPECT_EQ(desktop.popups[0].x, 140);
+  EXPECT_EQ(desktop.popups[0].y, 360);
 }
 
 }  // namespace

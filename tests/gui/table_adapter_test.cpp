@@ -1,14 +1,18 @@
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QStyleOptionViewItem>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
 #include "core/table_model.h"
+#include "gui/qt_desktop.h"
 #include "gui/table/cell_delegates.h"
 #include "gui/table/table_adapter.h"
 #include "gui/table/table_view.h"
@@ -35,6 +39,32 @@ class RecordingObserver : public TableObserver {
   void Add(const char* what, int c, int r) {
     log.push_back(std::string(what) + " " + std::to_string(c) + " " + std::to_string(r));
   }
+};
+
+// Shows a real box from every change, as the form does when it refuses a
+// protected parameter number, and notes what the screen was like meanwhile.
+class BoxOnChange : public RecordingObserver {
+ public:
+  BoxOnChange(TableModel& model, TableView& view) : model_(model), view_(view) {}
+  void OnChange(int c, int r) override {
+    RecordingObserver::OnChange(c, r);
+    QTimer::singleShot(0, [this, c, r] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      const bool editing = view_.indexWidget(view_.Adapter()->index(r - 1, c - 1)) != nullptr;
+      seen.push_back(std::string(editing ? "editing, " : "") + "box over " + model_.Text(c, r));
+      box->done(QMessageBox::Ok);
+    });
+    MessageBox box;
+    box.text = "refused";
+    desktop_.ShowMessage(box);
+  }
+  Log seen;
+
+ private:
+  TableModel& model_;
+  TableView& view_;
+  QtDesktop desktop_;
 };
 
 // Columns: 1 whole number 0..999, 2 wrapping text of at most 5, 3 decimal
@@ -171,7 +201,7 @@ class TableAdapterTest : public QObject {
     QCOMPARE(list->currentIndex(), 1);
     list->setCurrentIndex(3);
     delegate->setModelData(list, view.Adapter(), at(4));
-    QCOMPARE(model.Value(4, 1), 3);
+    QTRY_COMPARE(model.Value(4, 1), 3);  // committed from the event loop
     auto* hex = qobject_cast<QLineEdit*>(editor_of(5));
     QVERIFY(hex != nullptr);
     QCOMPARE(hex->inputMask(), QStringLiteral("hhhh"));
@@ -279,6 +309,7 @@ class TableAdapterTest : public QObject {
       QVERIFY(editor != nullptr);
       editor->setText(text);
       QTest::keyClick(editor, Qt::Key_Return);
+      QCoreApplication::processEvents();  // the commit and the move wait for the event loop
     };
     type_and_enter(1, QStringLiteral("abc"));
     QCOMPARE(model.Text(2, 1), std::string("abc"));
@@ -294,6 +325,43 @@ class TableAdapterTest : public QObject {
     observer.swallow_enter = false;
     QTest::keyClick(&view, Qt::Key_Return);
     QCOMPARE(model.ActiveRow(), 3);
+  }
+
+  // The box opens after Qt has closed the editor, exactly once, and the form
+  // hears change before the leave cell and edit start that ended the edit.
+  void ChangeHandlersBoxOpensOnceTheEditorHasClosed() {
+    const struct {
+      const char* ending;
+      Log log;
+    } cases[] = {
+        {"enter", {"edit 2 1", "change 2 1", "leave 2 2"}},
+        {"tab", {"edit 2 1", "change 2 1", "leave 3 1", "edit 3 1"}},
+        {"click", {"edit 2 1", "change 2 1", "leave 4 3"}},
+    };
+    for (const auto& c : cases) {
+      TableModel model;
+      SetUpTypedGrid(model, 3);
+      TableView view(model);
+      BoxOnChange observer(model, view);
+      model.SetObserver(&observer);
+      view.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&view));
+      const QModelIndex cell = view.Adapter()->index(0, 1);
+      view.setCurrentIndex(cell);
+      observer.log.clear();
+      view.edit(cell);
+      auto* editor = qobject_cast<QLineEdit*>(view.indexWidget(cell));
+      QVERIFY(editor != nullptr);
+      editor->setText(QStringLiteral("abc"));
+      const std::string ending = c.ending;
+      if (ending == "enter") QTest::keyClick(editor, Qt::Key_Return);
+      if (ending == "tab") QTest::keyClick(editor, Qt::Key_Tab);
+      if (ending == "click") view.setCurrentIndex(view.Adapter()->index(2, 3));
+      QTRY_COMPARE(observer.seen, Log{"box over abc"});
+      QCOMPARE(observer.log, c.log);
+      QVERIFY(view.indexWidget(cell) == nullptr);
+      model.SetObserver(nullptr);
+    }
   }
 
   void CodecKeepsEveryByte() {

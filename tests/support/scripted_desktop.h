@@ -1,16 +1,25 @@
 #pragma once
 
 // A desktop that answers from a script, in order, and records every box. A
-// box nobody scripted, or a script line left unused, fails the test.
+// box or dialog nobody scripted, a dialog of another type than scripted, or a
+// script line left unused fails the test.
 
 #include <deque>
 #include <functional>
 #include <string>
+#include <typeindex>
+#include <typeinfo>
 #include <vector>
 
 #include "core/desktop.h"
 
 namespace pfedit::test {
+
+struct PopupRequest {
+  PopupMenu menu;
+  int x;
+  int y;
+};
 
 class ScriptedDesktop : public Desktop {
  public:
@@ -20,8 +29,20 @@ class ScriptedDesktop : public Desktop {
   ScriptedDesktop& ExpectText(const std::string& text, Answer answer = Answer::Ok);
   // Expects a file dialog and answers with this path (empty = cancel).
   ScriptedDesktop& ExpectFileDialog(const std::string& path);
-  // Expects a modal dialog of this form; the action plays the user's part.
-  ScriptedDesktop& ExpectDialog(const std::string& form, std::function<void(DialogLogic&)> action);
+  // Expects a modal dialog of exactly this type; the action plays the user's
+  // part by calling the dialog's handlers and must leave it closed, as a
+  // modal dialog only returns once it has closed.
+  template <typename Logic>
+  ScriptedDesktop& ExpectDialog(std::function<void(Logic&)> action) {
+    Step step{Step::kDialog};
+    step.dialog_type = typeid(Logic);
+    step.text = typeid(Logic).name();
+    step.action = [action = std::move(action)](DialogLogic& dialog) {
+      if (action) action(static_cast<Logic&>(dialog));
+    };
+    script_.push_back(std::move(step));
+    return *this;
+  }
 
   // Fails the current test when scripted steps were not used.
   ~ScriptedDesktop() override;
@@ -33,10 +54,12 @@ class ScriptedDesktop : public Desktop {
   std::string ChooseFile(const FileDialogRequest& request) override;
   bool OpenHelp(const std::string& path) override;
   void RunModal(DialogLogic& dialog) override;
+  void ShowPopupMenu(PopupMenu menu, int x, int y) override { popups.push_back({menu, x, y}); }
 
   std::vector<MessageBox> boxes;                // every box shown, in order
   std::vector<FileDialogRequest> file_dialogs;  // every file dialog shown
   std::vector<std::string> help_opened;         // every help path opened
+  std::vector<PopupRequest> popups;             // every pop-up menu opened
   std::string clipboard;
   int wait_cursor_depth = 0;
   int max_wait_cursor_depth = 0;
@@ -44,13 +67,16 @@ class ScriptedDesktop : public Desktop {
 
  private:
   struct Step {
-    enum Kind { kMessage, kText, kFile, kDialog } kind;
+    enum Kind { kMessage, kText, kFile, kDialog };
+    explicit Step(Kind of) : kind(of) {}
+    Kind kind;
     int message = -1;
     std::string text;
     Answer answer = Answer::Ok;
+    std::type_index dialog_type = typeid(void);
     std::function<void(DialogLogic&)> action;
   };
-  Step Next(const char* what);
+  Step Next(const std::string& what);
   std::deque<Step> script_;
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // A desktop for view tests, which run without GoogleTest: it records message
-// numbers and answers from a queue (OK when the queue is empty).
+// numbers and answers from a queue (OK when the queue is empty). A modal
+// dialog is recorded and closed at once, as if by its close box.
 
 #include <deque>
 #include <string>
@@ -25,10 +26,16 @@ class LiteDesktop final : public Desktop {
   void SetClipboardText(const std::string& text) override { clipboard = text; }
   std::string ChooseFile(const FileDialogRequest&) override { return {}; }
   bool OpenHelp(const std::string&) override { return true; }
-  void RunModal(DialogLogic&) override {}
+  void RunModal(DialogLogic& dialog) override {
+    dialogs.push_back(dialog.FormName());
+    dialog.Form_QueryUnload();
+  }
+  void ShowPopupMenu(PopupMenu, int, int) override { ++popups; }
 
   std::vector<int> messages;
   std::deque<Answer> answers;
+  std::vector<std::string> dialogs;
+  int popups = 0;
   std::string clipboard;
 };
 

@@ -3,9 +3,13 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMetaProperty>
+#include <QPersistentModelIndex>
+#include <QPointer>
 
 #include "gui/table/key_codes.h"
 #include "gui/table/table_adapter.h"
+#include "gui/table/table_view.h"
 #include "gui/text_codec.h"
 
 namespace pfedit::gui {
@@ -51,6 +55,11 @@ QLineEdit* TypedCellDelegate::NewLineEdit(QWidget* parent, const QModelIndex& in
   return editor;
 }
 
+QVariant TypedCellDelegate::EditorValue(QWidget* editor) const {
+  // The property Qt's own delegates commit: the text of a line edit.
+  return editor->metaObject()->userProperty().read(editor);
+}
+
 QWidget* TextCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                         const QModelIndex& index) const {
   return NewLineEdit(parent, index, false);
@@ -80,9 +89,8 @@ void ListCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
   static_cast<QComboBox*>(editor)->setCurrentIndex(index.data(Qt::EditRole).toInt());
 }
 
-void ListCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                    const QModelIndex& index) const {
-  model->setData(index, static_cast<QComboBox*>(editor)->currentIndex(), Qt::EditRole);
+QVariant ListCellDelegate::EditorValue(QWidget* editor) const {
+  return static_cast<QComboBox*>(editor)->currentIndex();
 }
 
 QWidget* HexCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
@@ -98,8 +106,8 @@ QWidget* NoEditorCellDelegate::createEditor(QWidget*, const QStyleOptionViewItem
   return nullptr;
 }
 
-CellDelegate::CellDelegate(TableModel& model, QObject* parent)
-    : QStyledItemDelegate(parent), model_(model) {
+CellDelegate::CellDelegate(TableModel& model, TableView* view)
+    : QStyledItemDelegate(view), model_(model), view_(view) {
   auto* no_editor = new NoEditorCellDelegate(model, this);
   delegates_[static_cast<size_t>(CellKind::Text)] = new TextCellDelegate(model, this);
   delegates_[static_cast<size_t>(CellKind::WholeNumber)] = new WholeNumberCellDelegate(model, this);
@@ -114,15 +122,17 @@ QStyledItemDelegate* CellDelegate::DelegateFor(CellKind kind) const {
   return delegates_[static_cast<size_t>(kind)];
 }
 
-QStyledItemDelegate* CellDelegate::DelegateFor(const QModelIndex& index) const {
-  return DelegateFor(model_.Type(ColumnOf(index), RowOf(index)).kind);
+TypedCellDelegate* CellDelegate::DelegateFor(const QModelIndex& index) const {
+  return delegates_[static_cast<size_t>(model_.Type(ColumnOf(index), RowOf(index)).kind)];
 }
 
 QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const {
   const int column = ColumnOf(index);
   const int row = RowOf(index);
-  if (!model_.BeginEdit(column, row)) return nullptr;
+  bool may_edit = false;
+  view_->Report([&] { may_edit = model_.BeginEdit(column, row); });
+  if (!may_edit) return nullptr;
   QWidget* editor = DelegateFor(index)->createEditor(parent, option, index);
   if (editor != nullptr) {
     editor->setProperty(kColumnProperty, column);
@@ -137,7 +147,23 @@ void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
 
 void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                 const QModelIndex& index) const {
-  DelegateFor(index)->setModelData(editor, model, index);
+  const QVariant value = DelegateFor(index)->EditorValue(editor);
+  view_->ReportAfterEditorClosed(
+      [model = QPointer<QAbstractItemModel>(model), cell = QPersistentModelIndex(index), value] {
+        // Rows may have gone meanwhile.
+        if (model && cell.isValid()) model->setData(cell, value, Qt::EditRole);
+      });
+}
+
+bool CellDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
+                               const QStyleOptionViewItem& option, const QModelIndex& index) {
+  const bool may_toggle =
+      (index.flags() & Qt::ItemIsUserCheckable) &&
+      (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyPress);
+  if (!may_toggle) return QStyledItemDelegate::editorEvent(event, model, option, index);
+  bool handled = false;
+  view_->Report([&] { handled = QStyledItemDelegate::editorEvent(event, model, option, index); });
+  return handled;
 }
 
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
@@ -157,11 +183,12 @@ bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
   }
   const auto& key_event = *static_cast<QKeyEvent*>(event);
   const int16_t key = VirtualKeyOf(key_event);
-  if (key != 0 && model_.KeyDown(key, key_event.modifiers().testFlag(Qt::ControlModifier)) == 0) {
-    return true;
-  }
+  const bool ctrl = key_event.modifiers().testFlag(Qt::ControlModifier);
+  bool swallowed = false;
+  if (key != 0) view_->Report([&] { swallowed = model_.KeyDown(key, ctrl) == 0; });
+  if (swallowed) return true;
   const int16_t character = CharacterOf(key_event);
-  const bool swallowed = character != 0 && model_.KeyPress(character) == 0;
+  if (character != 0) view_->Report([&] { swallowed = model_.KeyPress(character) == 0; });
   if (key != kKeyEnter) return swallowed || QStyledItemDelegate::eventFilter(object, event);
 
   // Enter ends editing and, unless the form swallowed it, moves down a row.
@@ -171,7 +198,9 @@ bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
   const int row = editor->property(kRowProperty).toInt();
   emit commitData(editor);
   emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-  if (!swallowed) model_.MoveActiveCell(column, row + 1);
+  if (!swallowed) {
+    view_->ReportInTurn([this, column, row] { model_.MoveActiveCell(column, row + 1); });
+  }
   return true;
 }
 

@@ -14,6 +14,8 @@ class QLineEdit;
 
 namespace pfedit::gui {
 
+class TableView;
+
 // Lets the model's rules for the cell decide what may be typed.
 class CellValidator final : public QValidator {
   Q_OBJECT
@@ -32,6 +34,9 @@ class TypedCellDelegate : public QStyledItemDelegate {
  public:
   TypedCellDelegate(TableModel& model, QObject* parent)
       : QStyledItemDelegate(parent), model_(model) {}
+
+  // What the editor holds, as the adapter takes it for the cell.
+  virtual QVariant EditorValue(QWidget* editor) const;
 
  protected:
   // A frameless line edit with the cell's length limit and, when validated,
@@ -72,8 +77,7 @@ class ListCellDelegate final : public TypedCellDelegate {
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override;
   void setEditorData(QWidget* editor, const QModelIndex& index) const override;
-  void setModelData(QWidget* editor, QAbstractItemModel* model,
-                    const QModelIndex& index) const override;
+  QVariant EditorValue(QWidget* editor) const override;
 };
 
 // Up to four hexadecimal digits.
@@ -93,11 +97,12 @@ class NoEditorCellDelegate final : public TypedCellDelegate {
                         const QModelIndex& index) const override;
 };
 
+// Reports go through the view, which keeps them in the order the user acted.
 class CellDelegate final : public QStyledItemDelegate {
   Q_OBJECT
 
  public:
-  explicit CellDelegate(TableModel& model, QObject* parent = nullptr);
+  CellDelegate(TableModel& model, TableView* view);
 
   QStyledItemDelegate* DelegateFor(CellKind kind) const;
 
@@ -105,8 +110,12 @@ class CellDelegate final : public QStyledItemDelegate {
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override;
   void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+  // Commits the editor's value once Qt has closed the editor.
   void setModelData(QWidget* editor, QAbstractItemModel* model,
                     const QModelIndex& index) const override;
+  // Ticking a check box is reported like any other change.
+  bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
   // The key event the view has already reported; the view hands the same
   // event on to an editor it opens, which must not report it again.
@@ -118,9 +127,10 @@ class CellDelegate final : public QStyledItemDelegate {
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
-  QStyledItemDelegate* DelegateFor(const QModelIndex& index) const;
+  TypedCellDelegate* DelegateFor(const QModelIndex& index) const;
 
   TableModel& model_;
+  TableView* view_;                                // the parent
   std::array<TypedCellDelegate*, 7> delegates_{};  // owned as children
   const QEvent* reported_event_ = nullptr;
 };

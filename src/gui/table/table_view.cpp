@@ -175,10 +175,43 @@ void TableView::TopRowChanged(int row) {
   --following_;
 }
 
+void TableView::Report(const std::function<void()>& report) {
+  RunWaitingReports();
+  report();
+  emit EventForwarded();
+}
+
+void TableView::ReportInTurn(std::function<void()> report) {
+  if (waiting_reports_.empty()) return Report(report);
+  waiting_reports_.push_back(std::move(report));
+}
+
+void TableView::ReportAfterEditorClosed(std::function<void()> report) {
+  waiting_reports_.push_back(std::move(report));
+  QMetaObject::invokeMethod(this, &TableView::RunWaitingReports, Qt::QueuedConnection);
+}
+
+void TableView::RunWaitingReports() {
+  // A report may show a box whose event loop runs this again; the outer run
+  // goes on with the rest, in order.
+  if (running_waiting_reports_) return;
+  running_waiting_reports_ = true;
+  while (!waiting_reports_.empty()) {
+    const std::function<void()> report = std::move(waiting_reports_.front());
+    waiting_reports_.pop_front();
+    report();
+    emit EventForwarded();
+  }
+  running_waiting_reports_ = false;
+}
+
 void TableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  // Qt commits and closes an open editor in here first.
   QTableView::currentChanged(current, previous);
   if (following_ > 0 || !current.isValid()) return;
-  model_.MoveActiveCell(TableAdapter::ColumnOf(current), TableAdapter::RowOf(current));
+  const int column = TableAdapter::ColumnOf(current);
+  const int row = TableAdapter::RowOf(current);
+  ReportInTurn([this, column, row] { model_.MoveActiveCell(column, row); });
 }
 
 void TableView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
@@ -214,13 +247,18 @@ void TableView::ReportSelection() {
 void TableView::keyPressEvent(QKeyEvent* event) {
   const int16_t key = VirtualKeyOf(*event);
   const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-  if (key != 0 && model_.KeyDown(key, ctrl) == 0) return event->accept();
+  bool swallowed = false;
+  if (key != 0) Report([&] { swallowed = model_.KeyDown(key, ctrl) == 0; });
+  if (swallowed) return event->accept();
   const int16_t character = CharacterOf(*event);
-  if (character != 0 && model_.KeyPress(character) == 0) return event->accept();
+  if (character != 0) Report([&] { swallowed = model_.KeyPress(character) == 0; });
+  if (swallowed) return event->accept();
   const QModelIndex current = currentIndex();
   if (key == kKeyEnter && state() != EditingState && current.isValid()) {
     // Enter moves the cursor down a row, as in the spreadsheet users know.
-    model_.MoveActiveCell(TableAdapter::ColumnOf(current), TableAdapter::RowOf(current) + 1);
+    Report([&] {
+      model_.MoveActiveCell(TableAdapter::ColumnOf(current), TableAdapter::RowOf(current) + 1);
+    });
     return event->accept();
   }
   delegate_->SetReportedEvent(event);
@@ -232,7 +270,8 @@ void TableView::contextMenuEvent(QContextMenuEvent* event) {
   const QModelIndex index = indexAt(event->pos());
   const int column = index.isValid() ? TableAdapter::ColumnOf(index) : 0;
   const int row = index.isValid() ? TableAdapter::RowOf(index) : 0;
-  model_.RightClick(column, row, event->globalPos().x(), event->globalPos().y());
+  const QPoint at = event->globalPos();
+  Report([&] { model_.RightClick(column, row, at.x(), at.y()); });
   event->accept();
 }
 

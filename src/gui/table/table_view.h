@@ -4,8 +4,18 @@
 // cells, layout, active cell, selection and top row, and reports what the
 // user does (moving the cursor, selecting, keys, right click, editing) to the
 // model, which hands it on to the form.
+//
+// The form may show a modal message box from any of these events, the change
+// of a cell among them. A box opened inside Qt's commit of a cell editor would
+// run while the editor is still open, and the editor's loss of focus to the
+// box would commit it a second time. So an edit is committed only once Qt has
+// closed its editor, from the event loop, and what the user did next waits
+// behind it: the form hears edit start, change and leave cell in the order
+// they happened.
 
 #include <QTableView>
+#include <deque>
+#include <functional>
 
 #include "core/table_model.h"
 
@@ -28,6 +38,20 @@ class TableView : public QTableView, private TableViewListener {
   // Widths are kept in twips: 15 to a pixel on a screen of 96 dots per inch.
   static int PixelsFromTwips(int twips) { return (twips + 7) / 15; }
 
+  // Ways of reporting a user's action to the model. Each signals
+  // EventForwarded once the report has run.
+  // Now, after any waiting report: for actions whose answer Qt needs at once.
+  void Report(const std::function<void()>& report);
+  // Now when nothing waits, otherwise behind the waiting reports.
+  void ReportInTurn(std::function<void()> report);
+  // From the event loop, once Qt has finished closing the editor.
+  void ReportAfterEditorClosed(std::function<void()> report);
+
+ signals:
+  // A user's action reached the model and so perhaps the form; the form's
+  // view renders the form again.
+  void EventForwarded();
+
  protected:
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
@@ -49,6 +73,7 @@ class TableView : public QTableView, private TableViewListener {
   void ShowActiveCell();
   void ShowSelection();
   void ReportSelection();
+  void RunWaitingReports();
 
   TableModel& model_;
   TableAdapter* adapter_ = nullptr;
@@ -59,6 +84,8 @@ class TableView : public QTableView, private TableViewListener {
   // Above 0 while the view tells the model what the user did, so that the
   // model's echo is not applied back in the middle of a mouse drag.
   int reporting_ = 0;
+  std::deque<std::function<void()>> waiting_reports_;
+  bool running_waiting_reports_ = false;
 };
 
 }  // namespace pfedit::gui

@@ -1,0 +1,159 @@
+// Modal dialogs: found by the type of their logic, closed only by it.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <functional>
+
+#include "about/frm_version.h"
+#include "core/version.h"
+#include "gui/control_render.h"
+#include "gui/dialog_view.h"
+#include "gui/qt_desktop.h"
+
+namespace pfedit::gui {
+namespace {
+
+// A dialog whose OK may refuse and whose close box may be refused.
+class GuardedDialog : public DialogLogic {
+ public:
+  const char* FormName() const override { return "frmGuarded"; }
+  void CmdOK_Click() {
+    if (txtName.Text.empty()) return SetFocus("txtName");
+    Close(kResultOk);
+  }
+  void Form_QueryUnload() override {
+    ++close_box_clicks;
+    if (close_box_closes) Close(kResultCancel);
+  }
+  TextBoxState txtName;
+  ButtonState CmdOK{"OK"};
+  bool close_box_closes = false;
+  int close_box_clicks = 0;
+};
+
+class DerivedDialog final : public GuardedDialog {};
+
+class GuardedView final : public DialogView {
+ public:
+  GuardedView(GuardedDialog& logic, QWidget* parent) : DialogView(logic, parent), logic_(logic) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(name_ = NewControl<QLineEdit>(this, "txtName"));
+    layout->addWidget(ok_ = NewControl<QPushButton>(this, "CmdOK"));
+    connect(name_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { logic_.txtName.Text = text.toStdString(); });
+    OnClick(ok_, [this] { logic_.CmdOK_Click(); });
+  }
+
+ protected:
+  void Render() override {
+    gui::Render(name_, logic_.txtName);
+    gui::Render(ok_, logic_.CmdOK);
+  }
+
+ private:
+  GuardedDialog& logic_;
+  QLineEdit* name_ = nullptr;
+  QPushButton* ok_ = nullptr;
+};
+
+// Plays the user once the modal dialog is up; a dialog the step left open is
+// closed by force, so a failing test cannot hang.
+void WhenShown(std::function<void(QDialog&)> step) {
+  QTimer::singleShot(0, [step = std::move(step)] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog != nullptr);
+    step(*dialog);
+    if (dialog->isVisible()) dialog->done(0);
+  });
+}
+
+}  // namespace
+
+class DialogViewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aboutBoxShowsItsControlsByNameAndClosesOnOk() {
+    QtDesktop desktop;
+    about::frmVersion about;
+    about.Form_Load();
+    QString title, version, legal, ok;
+    WhenShown([&](QDialog& dialog) {
+      title = dialog.objectName() + " " + dialog.windowTitle();
+      version = dialog.findChild<QLabel*>(QStringLiteral("lblVersion_num"))->text();
+      auto* notice = dialog.findChild<QPlainTextEdit*>(QStringLiteral("txtCopyRight"));
+      legal = notice->isReadOnly() ? notice->toPlainText().left(10) : QString();
+      auto* button = dialog.findChild<QPushButton*>(QStringLiteral("CmdOK"));
+      ok = button->text();
+      button->click();
+    });
+    desktop.RunModal(about);
+    QCOMPARE(title, QStringLiteral("frmVersion Product Information"));
+    QCOMPARE(version, QString::fromLatin1(kVersionText));
+    QCOMPARE(legal, QString::fromLatin1(about.txtCopyRight.Text.substr(0, 10).c_str()));
+    QCOMPARE(ok, QStringLiteral("OK"));
+    QVERIFY(about.Closed());
+    QVERIFY(about.Accepted());
+  }
+
+  void refusedOkAndRefusedCloseBoxKeepTheDialogOpen() {
+    QtDesktop desktop;
+    desktop.Views().Register<GuardedDialog, GuardedView>();
+    GuardedDialog guarded;
+    bool open_after_refusals = false;
+    QWidget* focused = nullptr;
+    WhenShown([&](QDialog& dialog) {
+      auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("CmdOK"));
+      ok->click();                               // refused: no name
+      QTest::keyClick(&dialog, Qt::Key_Escape);  // refused by the logic
+      dialog.close();                            // so is the close box
+      open_after_refusals = dialog.isVisible();
+      focused = dialog.focusWidget();
+      QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("txtName")), "A");
+      ok->click();
+    });
+    desktop.RunModal(guarded);
+    QVERIFY(open_after_refusals);
+    QCOMPARE(focused->objectName(), QStringLiteral("txtName"));
+    QCOMPARE(guarded.close_box_clicks, 2);
+    QVERIFY(guarded.Accepted());
+
+    GuardedDialog cancelled;
+    cancelled.close_box_closes = true;
+    WhenShown([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    desktop.RunModal(cancelled);
+    QVERIFY(cancelled.Closed());
+    QCOMPARE(cancelled.Result(), DialogLogic::kResultCancel);
+  }
+
+  void viewsAreFoundByTheDialogsOwnTypeOnly() {
+    DialogViews views;
+    views.Register<GuardedDialog, GuardedView>();
+    DerivedDialog derived;
+    QVERIFY(!views.Run(derived, nullptr));
+    // A dialog its loading closed already is not shown at all.
+    GuardedDialog closed_while_loading;
+    closed_while_loading.close_box_closes = true;
+    closed_while_loading.Form_QueryUnload();
+    bool shown = false;
+    QTimer shown_guard;
+    connect(&shown_guard, &QTimer::timeout, [&] {
+      shown = true;
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->done(0);
+    });
+    shown_guard.start(0);
+    QVERIFY(views.Run(closed_while_loading, nullptr));
+    QVERIFY(!shown);
+  }
+};
+
+}  // namespace pfedit::gui
+
+QTEST_MAIN(pfedit::gui::DialogViewTest)
+#include "dialog_view_test.moc"
