@@ -13,6 +13,9 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // Lets the desktop match the window to the installed pfedit.desktop (icon,
+  // name in the task bar).
+  QGuiApplication::setDesktopFileName(QStringLiteral("pfedit"));
   using pfedit::app::InstanceLock;
   const InstanceLock lock = pfedit::app::AcquireSingleInstanceLock();
   if (lock.state == InstanceLock::State::kHeldByAnother) return 0;  // leave silently
