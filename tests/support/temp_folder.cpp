@@ -32,9 +32,9 @@ TempFolder::TempFolder() {
   }
   // A constructor cannot use ASSERT_*; GoogleTest reports the exception as
   // this test's failure, with the message, and goes on with the next test.
-  throw std::runtime_error(
-      "TempFolder: cannot create a folder in the temporary folder \"" + base.string() +
-      "\": " + (error ? error.message() : std::string("every name was taken")));
+  const std::string where = base.empty() ? std::string("named by TMPDIR or TEMP") : base.string();
+  throw std::runtime_error("TempFolder: cannot create a folder in the temporary folder " + where +
+                           ": " + (error ? error.message() : std::string("every name was taken")));
 }
 
 TempFolder::~TempFolder() {
