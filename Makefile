@@ -3,6 +3,7 @@
 #
 #   make run            build the debug editor and start it (under Xvfb without a display)
 #   make test           debug tests, sanitizer tests, Qt-free build and tests,
+#                       Windows cross build and its tests under Wine,
 #                       format check, short fuzzing
 #   make fuzz           fuzz longer: FUZZ_SECONDS per fuzzer (default 300)
 #   make bench          build and run the benchmarks
@@ -24,12 +25,12 @@ FORMAT_DIRS := src tests tools bench fuzz
 FUZZERS := $(wildcard fuzz/*_fuzzer.cpp)
 
 # Steps of `make test`, in order.
-TEST_STEPS := test-debug test-asan test-noqt format-check fuzz-smoke
+TEST_STEPS := test-debug test-asan test-noqt test-windows format-check fuzz-smoke
 
 .PHONY: build deps run test $(TEST_STEPS) fuzz bench release format clean help
 
 help:
-	@sed -n '3,12p' Makefile | sed 's/^# \{0,1\}//'
+	@sed -n '3,13p' Makefile | sed 's/^# \{0,1\}//'
 
 deps:
 	@$(SCRIPTS)/deps.sh
@@ -89,6 +90,12 @@ test-noqt:
 	$(call configure_and_build,noqt)
 	$(SCRIPTS)/check-no-qt.sh build/noqt
 	ctest --preset noqt -j$(JOBS)
+
+# The Qt-free part built for Windows with MinGW-w64, so that the Windows
+# platform layer is compiled on every change, and tested under Wine.
+test-windows:
+	$(call configure_and_build,windows)
+	$(SCRIPTS)/test-windows.sh $(JOBS)
 
 # Tracked sources only, so that half-written files of others are not judged.
 format-check:

@@ -2,6 +2,7 @@
 // in the window.
 
 #include <QApplication>
+#include <cstdio>
 
 #include "core/editor_state.h"
 #include "core/platform.h"
@@ -12,8 +13,20 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  const auto lock = pfedit::app::AcquireSingleInstanceLock();
-  if (!lock) return 0;  // another editor runs: leave silently
+  // Lets the desktop match the window to the installed pfedit.desktop (icon,
+  // name in the task bar).
+  QGuiApplication::setDesktopFileName(QStringLiteral("pfedit"));
+  using pfedit::app::InstanceLock;
+  const InstanceLock lock = pfedit::app::AcquireSingleInstanceLock();
+  if (lock.state == InstanceLock::State::kHeldByAnother) return 0;  // leave silently
+  if (lock.state == InstanceLock::State::kUnavailable) {
+    // The lock only guards against a second editor; a broken runtime folder
+    // must not cost the user the first one. Every text the window shows comes
+    // from the message table, so the reason goes to stderr, where a terminal
+    // or the session's log keeps it.
+    std::fprintf(stderr, "pfedit: %s; starting without the check for another running editor\n",
+                 qPrintable(lock.problem));
+  }
 
   pfedit::EditorState state;
   pfedit::gui::QtDesktop desktop;

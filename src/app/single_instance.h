@@ -4,12 +4,22 @@
 // process id, so a crashed editor does not keep the next one out.
 
 #include <QLockFile>
+#include <QString>
 #include <memory>
 
 namespace pfedit::app {
 
-// The lock of this process, or null when another editor of the same user
-// already runs.
-std::unique_ptr<QLockFile> AcquireSingleInstanceLock();
+struct InstanceLock {
+  enum class State {
+    kHeld,           // this process holds the lock
+    kHeldByAnother,  // a live editor of the same user holds it
+    kUnavailable,    // no lock could be made: whether another editor runs is unknown
+  };
+  State state = State::kUnavailable;
+  std::unique_ptr<QLockFile> file;  // kHeld: released when this goes away
+  QString problem;                  // kUnavailable: what failed, with the lock's path
+};
+
+InstanceLock AcquireSingleInstanceLock();
 
 }  // namespace pfedit::app

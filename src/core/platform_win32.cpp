@@ -3,6 +3,7 @@
 #ifdef _WIN32
 
 #include <windows.h>
+#undef ReplaceFile
 
 #include <algorithm>
 #include <cstdint>

@@ -40,7 +40,7 @@ TEST_F(MainWindow, StartsInStateZeroWithItsCaptions) {
   EXPECT_EQ(form.txtPr.MaxLength, 3);
   EXPECT_EQ(form.sprParaList.RowCount(), 0);
   EXPECT_EQ(form.sprParaList.ColumnCount(), 20);
-  EXPECT_EQ(state.HelpFilePath, folder.path() + "/en/help/dorvien.chm");
+  EXPECT_EQ(state.HelpFilePath, folder.File("en/help/dorvien.chm"));
   for (const Menu& menu : MainMenus()) {
     for (const MenuEntry& entry : menu.entries) {
       const bool always = entry.item == MenuItem::mnuFileFolder ||

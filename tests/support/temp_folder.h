@@ -1,7 +1,8 @@
 #pragma once
 
 // A fresh folder under the system's temporary folder, removed with all its
-// content when the object goes away.
+// content when the object goes away. When no folder can be made there the
+// constructor throws std::runtime_error, which fails the test that asked.
 
 #include <string>
 #include <string_view>
@@ -16,7 +17,8 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::string& path() const { return path_; }
-  // The full path of a name inside the folder.
+  // The full path of a name inside the folder; '/' in the name becomes the
+  // platform's separator.
   std::string File(std::string_view name) const;
   // Writes the bytes to a file inside the folder and returns its path.
   std::string Write(std::string_view name, std::string_view bytes) const;

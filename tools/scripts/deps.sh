@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format
+  g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64
   xvfb xauth
   fp-utils
   locales
