@@ -14,17 +14,17 @@ namespace {
 EntryCheck CheckWholeNumber(std::string_view text, long long minimum, long long maximum) {
   const bool negative = text.front() == '-';
   const std::string_view digits = text.substr(negative ? 1 : 0);
-  if (negative && minimum >= 0) return EntryCheck::Invalid;
-  if (digits.empty()) return EntryCheck::Intermediate;
+  if (negative && minimum >= 0) return EntryCheck::kInvalid;
+  if (digits.empty()) return EntryCheck::kIntermediate;
   // Blanks are fine in files, not in a number being typed.
-  if (!std::all_of(digits.begin(), digits.end(), IsDigit)) return EntryCheck::Invalid;
+  if (!std::all_of(digits.begin(), digits.end(), IsDigit)) return EntryCheck::kInvalid;
   const auto number = ParseWholeNumber(text, std::numeric_limits<int64_t>::min(),
                                        std::numeric_limits<int64_t>::max());
-  if (!number) return EntryCheck::Invalid;  // beyond every range
-  if (*number >= minimum && *number <= maximum) return EntryCheck::Acceptable;
+  if (!number) return EntryCheck::kInvalid;  // beyond every range
+  if (*number >= minimum && *number <= maximum) return EntryCheck::kAcceptable;
   // Typing on only moves the number further from zero.
   const bool too_far = *number >= 0 ? *number > maximum : *number < minimum;
-  return too_far ? EntryCheck::Invalid : EntryCheck::Intermediate;
+  return too_far ? EntryCheck::kInvalid : EntryCheck::kIntermediate;
 }
 
 }  // namespace
@@ -43,35 +43,35 @@ std::vector<std::string> SplitListItems(std::string_view tab_joined) {
 
 EntryCheck CheckCellEntry(const CellType& type, const std::vector<std::string>& items,
                           std::string_view text) {
-  if (text.empty()) return EntryCheck::Acceptable;
+  if (text.empty()) return EntryCheck::kAcceptable;
   const bool too_long = type.max_length > 0 && text.size() > static_cast<size_t>(type.max_length);
   switch (type.kind) {
-    case CellKind::Text:
-    case CellKind::Static:
-      return too_long ? EntryCheck::Invalid : EntryCheck::Acceptable;
-    case CellKind::WholeNumber:
+    case CellKind::kText:
+    case CellKind::kStatic:
+      return too_long ? EntryCheck::kInvalid : EntryCheck::kAcceptable;
+    case CellKind::kWholeNumber:
       return CheckWholeNumber(text, type.minimum, type.maximum);
-    case CellKind::DecimalText: {
+    case CellKind::kDecimalText: {
       const bool plain = std::all_of(text.begin(), text.end(),
                                      [&](char c) { return IsDigit(c) || c == type.decimal_mark; });
-      return plain && !too_long ? EntryCheck::Acceptable : EntryCheck::Invalid;
+      return plain && !too_long ? EntryCheck::kAcceptable : EntryCheck::kInvalid;
     }
-    case CellKind::List: {
+    case CellKind::kList: {
       bool beginning = false;
       for (const std::string& item : items) {
-        if (item == text) return EntryCheck::Acceptable;
+        if (item == text) return EntryCheck::kAcceptable;
         beginning = beginning || std::string_view(item).substr(0, text.size()) == text;
       }
-      return beginning ? EntryCheck::Intermediate : EntryCheck::Invalid;
+      return beginning ? EntryCheck::kIntermediate : EntryCheck::kInvalid;
     }
-    case CellKind::HexCode:
+    case CellKind::kHexCode:
       return text.size() <= 4 && std::all_of(text.begin(), text.end(), IsHexDigit)
-                 ? EntryCheck::Acceptable
-                 : EntryCheck::Invalid;
-    case CellKind::CheckBox:
-      return text == "0" || text == "1" ? EntryCheck::Acceptable : EntryCheck::Invalid;
+                 ? EntryCheck::kAcceptable
+                 : EntryCheck::kInvalid;
+    case CellKind::kCheckBox:
+      return text == "0" || text == "1" ? EntryCheck::kAcceptable : EntryCheck::kInvalid;
   }
-  return EntryCheck::Invalid;
+  return EntryCheck::kInvalid;
 }
 
 int ListIndexOf(const std::vector<std::string>& items, std::string_view text) {
@@ -89,15 +89,15 @@ int NumberOfCellText(std::string_view text) {
 CellSortKey SortKeyOf(CellKind kind, const std::string& text, int value) {
   CellSortKey key;
   switch (kind) {
-    case CellKind::WholeNumber: {
+    case CellKind::kWholeNumber: {
       const auto number = ParseWholeNumber(text, std::numeric_limits<int64_t>::min(),
                                            std::numeric_limits<int64_t>::max());
       key.rank = number ? 1 : 0;
       key.number = number.value_or(0);
       break;
     }
-    case CellKind::List:
-    case CellKind::CheckBox:
+    case CellKind::kList:
+    case CellKind::kCheckBox:
       key.rank = 1;
       key.number = value;
       break;

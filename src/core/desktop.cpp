@@ -30,26 +30,26 @@ void DialogLogic::Close(int16_t result) {
 }
 
 void ShowError(Desktop& desktop, MessageId message) {
-  desktop.ShowMessage(Box(GetMessageText(message), Icon::Exclamation, message));
+  desktop.ShowMessage(Box(GetMessageText(message), Icon::kExclamation, message));
 }
 
 void ShowErrorText(Desktop& desktop, const std::string& text) {
-  desktop.ShowMessage(Box(text, Icon::Exclamation, -1));
+  desktop.ShowMessage(Box(text, Icon::kExclamation, -1));
 }
 
 void ShowInformation(Desktop& desktop, MessageId message) {
-  desktop.ShowMessage(Box(GetMessageText(message), Icon::Information, message));
+  desktop.ShowMessage(Box(GetMessageText(message), Icon::kInformation, message));
 }
 
 void ShowInformationText(Desktop& desktop, const std::string& text) {
-  desktop.ShowMessage(Box(text, Icon::Information, -1));
+  desktop.ShowMessage(Box(text, Icon::kInformation, -1));
 }
 
 bool AskYesNo(Desktop& desktop, MessageId message) {
-  MessageBox box = Box(GetMessageText(message), Icon::Question, message);
-  box.buttons = Buttons::YesNo;
-  box.default_button = Answer::Yes;
-  return desktop.ShowMessage(box) == Answer::Yes;
+  MessageBox box = Box(GetMessageText(message), Icon::kQuestion, message);
+  box.buttons = Buttons::kYesNo;
+  box.default_button = Answer::kYes;
+  return desktop.ShowMessage(box) == Answer::kYes;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {

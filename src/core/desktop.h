@@ -13,15 +13,15 @@
 
 namespace pfedit {
 
-enum class Icon { None, Information, Exclamation, Question, Critical };
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Icon { kNone, kInformation, kExclamation, kQuestion, kCritical };
+enum class Buttons { kOk, kOkCancel, kYesNo, kYesNoCancel };
+enum class Answer { kOk, kCancel, kYes, kNo };
 
 struct MessageBox {
   std::string text;  // bytes in the ANSI code page; lines joined by CR LF
-  Icon icon = Icon::Exclamation;
-  Buttons buttons = Buttons::Ok;
-  Answer default_button = Answer::Ok;
+  Icon icon = Icon::kExclamation;
+  Buttons buttons = Buttons::kOk;
+  Answer default_button = Answer::kOk;
   std::string title;       // message 0 unless a caller says otherwise
   MessageId message = -1;  // the message number when the text is one message alone
 };

@@ -1,12 +1,9 @@
 #include "core/help.h"
 
+#include "core/message_ids.h"
 #include "core/paths.h"
 
 namespace pfedit {
-
-namespace {
-constexpr int kMessageHelpMissing = 1086;
-}
 
 std::string HelpFileBelow(const std::string& program_folder) {
   return JoinPath(JoinPath(JoinPath(program_folder, "en"), "help"), "dorvien.chm");
@@ -16,7 +13,7 @@ void InitHelpPath(EditorState& state, Desktop& desktop, const std::string& progr
   state.HelpFilePath = HelpFileBelow(program_folder);
   if (CheckPath(state.HelpFilePath, 0).empty()) {
     state.HelpFilePath.clear();
-    ShowError(desktop, kMessageHelpMissing);
+    ShowError(desktop, msg::kHelpFileMissing);
   }
 }
 

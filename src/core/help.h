@@ -12,7 +12,7 @@ namespace pfedit {
 // The help file's place below the program's folder.
 std::string HelpFileBelow(const std::string& program_folder);
 
-// Sets HelpFilePath; when no file is there it stays empty and message 1086
+// Sets HelpFilePath; when no file is there it stays empty and `msg::kHelpFileMissing`
 // is shown once.
 void InitHelpPath(EditorState& state, Desktop& desktop, const std::string& program_folder);
 

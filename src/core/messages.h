@@ -9,8 +9,6 @@
 
 namespace pfedit {
 
-constexpr int kMessageTitle = 0;
-
 // The text of message n, or the given default when the table has no such
 // number. Never fails.
 std::string GetMessageText(int n, std::string_view default_text = {});

@@ -23,17 +23,17 @@ struct Colour {
 constexpr Colour kWhite{255, 255, 255};
 
 enum class CellKind : uint8_t {
-  Text,         // free text, optionally limited in length and wrapping
-  WholeNumber,  // a whole number between a minimum and a maximum
-  DecimalText,  // digits and the decimal mark only
-  List,         // one of the items of a drop-down list; the value is the index
-  HexCode,      // up to 4 hexadecimal digits
-  CheckBox,     // value 0 or 1
-  Static,       // shown, never edited by the user
+  kText,         // free text, optionally limited in length and wrapping
+  kWholeNumber,  // a whole number between a minimum and a maximum
+  kDecimalText,  // digits and the decimal mark only
+  kList,         // one of the items of a drop-down list; the value is the index
+  kHexCode,      // up to 4 hexadecimal digits
+  kCheckBox,     // value 0 or 1
+  kStatic,       // shown, never edited by the user
 };
 
 struct CellType {
-  CellKind kind = CellKind::Text;
+  CellKind kind = CellKind::kText;
   int max_length = 0;       // Text and DecimalText: most characters, 0 for no limit
   bool wrap = false;        // Text: long texts wrap onto further lines
   long long minimum = 0;    // WholeNumber
@@ -49,21 +49,21 @@ struct CellType {
   }
   static CellType WholeNumber(long long minimum, long long maximum) {
     CellType type;
-    type.kind = CellKind::WholeNumber;
+    type.kind = CellKind::kWholeNumber;
     type.minimum = minimum;
     type.maximum = maximum;
     return type;
   }
   static CellType DecimalText(int max_length, char decimal_mark) {
     CellType type;
-    type.kind = CellKind::DecimalText;
+    type.kind = CellKind::kDecimalText;
     type.max_length = max_length;
     type.decimal_mark = decimal_mark;
     return type;
   }
   static CellType List(std::string tab_joined_items) {
     CellType type;
-    type.kind = CellKind::List;
+    type.kind = CellKind::kList;
     type.items = std::move(tab_joined_items);
     return type;
   }
@@ -97,7 +97,7 @@ struct CellBlock {
 
 // How far a text typed into a cell satisfies the cell's type: Intermediate is
 // a beginning that more typing can still make acceptable.
-enum class EntryCheck { Acceptable, Intermediate, Invalid };
+enum class EntryCheck { kAcceptable, kIntermediate, kInvalid };
 
 // Key codes of the key-down event (virtual keys) and the key-press event
 // (characters) that the editor's handlers look at.

@@ -150,9 +150,9 @@ void TableModel::SetText(int column, int row, std::string_view text) {
 bool TableModel::Assign(Cell& cell, std::string_view text) const {
   const TypeEntry& entry = EntryOf(cell);
   switch (entry.type.kind) {
-    case CellKind::List:
+    case CellKind::kList:
       return AssignValue(cell, ListIndexOf(entry.items, text));
-    case CellKind::CheckBox:
+    case CellKind::kCheckBox:
       return AssignValue(cell, CheckBoxValueOf(text));
     default:
       if (cell.text == text) return false;
@@ -164,7 +164,7 @@ bool TableModel::Assign(Cell& cell, std::string_view text) const {
 bool TableModel::AssignValue(Cell& cell, int value) const {
   const TypeEntry& entry = EntryOf(cell);
   switch (entry.type.kind) {
-    case CellKind::List: {
+    case CellKind::kList: {
       const bool valid = value >= 0 && static_cast<size_t>(value) < entry.items.size();
       const int index = valid ? value : -1;
       const std::string& text = valid ? entry.items[static_cast<size_t>(index)] : kNoText;
@@ -173,7 +173,7 @@ bool TableModel::AssignValue(Cell& cell, int value) const {
       cell.text = text;
       return true;
     }
-    case CellKind::CheckBox: {
+    case CellKind::kCheckBox: {
       const int ticked = value != 0 ? 1 : 0;
       const char* const text = ticked != 0 ? "1" : "0";
       if (cell.value == ticked && cell.text == text) return false;
@@ -194,7 +194,7 @@ int TableModel::Value(int column, int row) const {
   const Cell* cell = Find(column, row);
   if (cell == nullptr) return 0;
   const CellKind kind = EntryOf(*cell).type.kind;
-  if (kind == CellKind::List || kind == CellKind::CheckBox) return cell->value;
+  if (kind == CellKind::kList || kind == CellKind::kCheckBox) return cell->value;
   return NumberOfCellText(cell->text);
 }
 
@@ -220,8 +220,8 @@ int TableModel::TypeId(const CellType& type) {
   }
   // A cell stores its type in 16 bits; real grids use a dozen types.
   if (types_.size() > std::numeric_limits<uint16_t>::max()) return 0;
-  types_.push_back(TypeEntry{
-      type, type.kind == CellKind::List ? SplitListItems(type.items) : std::vector<std::string>()});
+  types_.push_back(TypeEntry{type, type.kind == CellKind::kList ? SplitListItems(type.items)
+                                                                : std::vector<std::string>()});
   return static_cast<int>(types_.size()) - 1;
 }
 
@@ -500,7 +500,7 @@ void TableModel::PasteAtSelection(std::string_view text) {
 
 bool TableModel::CanUserEdit(int column, int row) const {
   const Cell* cell = Find(column, row);
-  return cell != nullptr && !cell->locked && EntryOf(*cell).type.kind != CellKind::Static;
+  return cell != nullptr && !cell->locked && EntryOf(*cell).type.kind != CellKind::kStatic;
 }
 
 void TableModel::ReportUserChange(int column, int row) {
@@ -523,10 +523,10 @@ bool TableModel::CommitEdit(int column, int row, std::string_view text) {
 bool TableModel::CommitValue(int column, int row, int value) {
   if (!CanUserEdit(column, row)) return false;
   const CellKind kind = Type(column, row).kind;
-  if (kind == CellKind::List) {
+  if (kind == CellKind::kList) {
     const int count = static_cast<int>(ListItems(column, row).size());
     if (value < -1 || value >= count) return false;
-  } else if (kind == CellKind::CheckBox) {
+  } else if (kind == CellKind::kCheckBox) {
     if (value != 0 && value != 1) return false;
   } else {
     return CommitEdit(column, row, std::to_string(value));

@@ -125,7 +125,7 @@ class TableModel {
   // (core/cell_rules.h).
   EntryCheck CheckEntry(int column, int row, std::string_view text) const;
   bool AcceptsText(int column, int row, std::string_view text) const {
-    return CheckEntry(column, row, text) == EntryCheck::Acceptable;
+    return CheckEntry(column, row, text) == EntryCheck::kAcceptable;
   }
 
   // ---- Layout. Widths are in twips; column 0 is the row-header column.

@@ -19,15 +19,15 @@ namespace {
 
 QMessageBox::Icon QtIcon(Icon icon) {
   switch (icon) {
-    case Icon::Information:
+    case Icon::kInformation:
       return QMessageBox::Information;
-    case Icon::Exclamation:
+    case Icon::kExclamation:
       return QMessageBox::Warning;
-    case Icon::Question:
+    case Icon::kQuestion:
       return QMessageBox::Question;
-    case Icon::Critical:
+    case Icon::kCritical:
       return QMessageBox::Critical;
-    case Icon::None:
+    case Icon::kNone:
       break;
   }
   return QMessageBox::NoIcon;
@@ -35,13 +35,13 @@ QMessageBox::Icon QtIcon(Icon icon) {
 
 QMessageBox::StandardButton QtButton(Answer answer) {
   switch (answer) {
-    case Answer::Ok:
+    case Answer::kOk:
       return QMessageBox::Ok;
-    case Answer::Cancel:
+    case Answer::kCancel:
       return QMessageBox::Cancel;
-    case Answer::Yes:
+    case Answer::kYes:
       return QMessageBox::Yes;
-    case Answer::No:
+    case Answer::kNo:
       return QMessageBox::No;
   }
   return QMessageBox::Ok;
@@ -49,13 +49,13 @@ QMessageBox::StandardButton QtButton(Answer answer) {
 
 QMessageBox::StandardButtons QtButtons(Buttons buttons) {
   switch (buttons) {
-    case Buttons::Ok:
+    case Buttons::kOk:
       return QMessageBox::Ok;
-    case Buttons::OkCancel:
+    case Buttons::kOkCancel:
       return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo:
+    case Buttons::kYesNo:
       return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::YesNoCancel:
+    case Buttons::kYesNoCancel:
       return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
@@ -66,18 +66,18 @@ QMessageBox::StandardButtons QtButtons(Buttons buttons) {
 Answer FromQt(int button, Buttons buttons) {
   switch (button) {
     case QMessageBox::Yes:
-      return Answer::Yes;
+      return Answer::kYes;
     case QMessageBox::No:
-      return Answer::No;
+      return Answer::kNo;
     case QMessageBox::Cancel:
-      return Answer::Cancel;
+      return Answer::kCancel;
     case QMessageBox::Ok:
-      return Answer::Ok;
+      return Answer::kOk;
     default:
       break;
   }
-  if (buttons == Buttons::YesNo) return Answer::No;
-  return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+  if (buttons == Buttons::kYesNo) return Answer::kNo;
+  return buttons == Buttons::kOk ? Answer::kOk : Answer::kCancel;
 }
 
 const char* MenuName(PopupMenu menu) {

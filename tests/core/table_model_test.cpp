@@ -174,7 +174,7 @@ TEST(TableModelCells, TextAndValueFollowTheCellType) {
   grid.SetText(1, 1, "16");
   grid.SetType(1, 1, CellType::List("0\t1\t16\t32"));
   EXPECT_EQ(grid.Value(1, 1), 2);  // the text already there picks its item
-  grid.SetType(2, 1, CellType::OfKind(CellKind::CheckBox));
+  grid.SetType(2, 1, CellType::OfKind(CellKind::kCheckBox));
   grid.SetText(1, 0, "Pr");
   grid.SetText(0, 1, "first");
   grid.SetText(4, 1, "outside");
@@ -230,8 +230,8 @@ TEST(TableModelCells, CheckEntryFollowsEachCellType) {
       {CellType::WholeNumber(10, 20), {"15", "2", "21"}, "AIX"},
       {CellType::WholeNumber(-20, -10), {"-15", "-", "-1", "-21", "5"}, "AIIXX"},
       {CellType::DecimalText(6, ','), {"123,45", "1234567", "12.5"}, "AXX"},
-      {CellType::OfKind(CellKind::HexCode), {"001A", "1a", "12345", "00G0"}, "AAXX"},
-      {CellType::OfKind(CellKind::CheckBox), {"1", "2"}, "AX"},
+      {CellType::OfKind(CellKind::kHexCode), {"001A", "1a", "12345", "00G0"}, "AAXX"},
+      {CellType::OfKind(CellKind::kCheckBox), {"1", "2"}, "AX"},
       {CellType::Text(5), {"abcde", "abcdef"}, "AX"},
       {CellType::List("Hz\tA\tkW"), {"kW", "k", "W"}, "AIX"},
   };
@@ -303,8 +303,8 @@ TEST(TableModelClipboard, TypedCellsCutToEmptyAndPasteOnlyWhatTheyAccept) {
   TableModel grid(5, 1);
   grid.SetType(1, 1, CellType::WholeNumber(0, 999));
   grid.SetType(2, 1, CellType::List("0\t1\t16\t32"));
-  grid.SetType(3, 1, CellType::OfKind(CellKind::CheckBox));
-  grid.SetType(4, 1, CellType::OfKind(CellKind::HexCode));
+  grid.SetType(3, 1, CellType::OfKind(CellKind::kCheckBox));
+  grid.SetType(4, 1, CellType::OfKind(CellKind::kHexCode));
   grid.SetText(1, 1, "5");
   grid.SetValue(2, 1, 1);
   grid.SetValue(3, 1, 1);
@@ -338,7 +338,7 @@ TEST(TableModelClipboard, MeasureCountsLineEndsAndTabsPerRowRounded) {
 TEST(TableModelEvents, UserEditsAndMovesReachTheForm) {
   TableModel grid(3, 3);
   grid.SetType(1, 1, CellType::WholeNumber(0, 999));
-  grid.SetType(2, 1, CellType::OfKind(CellKind::Static));
+  grid.SetType(2, 1, CellType::OfKind(CellKind::kStatic));
   grid.SetLocked(3, 1, true);
   grid.SetType(1, 2, CellType::List("a\tb"));
   Recorder form;
@@ -357,7 +357,7 @@ TEST(TableModelEvents, UserEditsAndMovesReachTheForm) {
   EXPECT_EQ(grid.Text(1, 2), "b");
 
   grid.SetLocked(1, 2, true);
-  grid.SetType(1, 3, CellType::OfKind(CellKind::CheckBox));
+  grid.SetType(1, 3, CellType::OfKind(CellKind::kCheckBox));
   grid.SetLocked(1, 3, true);
   EXPECT_FALSE(grid.CommitValue(1, 2, 0));  // locks hold for lists and check boxes too
   EXPECT_FALSE(grid.CommitValue(1, 3, 1));

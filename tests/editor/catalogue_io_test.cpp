@@ -86,7 +86,7 @@ TEST(ReadCatalogueTest, FolderAndImportModes) {
     EXPECT_EQ(state.EditCapacityClass, c.capacity_class) << c.what;
     EXPECT_EQ(state.Buffer.ModelInfoDraft, ModelRecord()) << c.what;
     EXPECT_FALSE(state.ModelInfoDirty) << c.what;
-    for (const MessageBox& box : desktop.boxes) EXPECT_EQ(box.icon, Icon::Exclamation);
+    for (const MessageBox& box : desktop.boxes) EXPECT_EQ(box.icon, Icon::kExclamation);
   }
 }
 

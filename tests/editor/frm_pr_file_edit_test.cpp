@@ -59,7 +59,7 @@ TEST(MainWindowStartUp, MissingHelpFileIsReportedAndStartUpGoesOn) {
   frmPrFileEdit form(state, desktop);
   form.Form_Load(folder.path());
   EXPECT_EQ(state.HelpFilePath, "");
-  EXPECT_EQ(desktop.boxes.at(0).icon, Icon::Exclamation);
+  EXPECT_EQ(desktop.boxes.at(0).icon, Icon::kExclamation);
   EXPECT_EQ(desktop.boxes.at(0).title, "Parameter File Editor");
   form.Invoke(MenuItem::mnuHelpItem);
   EXPECT_TRUE(desktop.help_opened.empty());
@@ -74,10 +74,10 @@ TEST_F(MainWindow, ClosingAsksOnlyWithUnsavedDataAndOnlyYesCloses) {
     Answer answer;
     bool closes;
   } cases[] = {
-      {false, false, false, Answer::Yes, true},
-      {true, false, true, Answer::Yes, true},
-      {false, true, true, Answer::No, false},
-      {true, true, true, Answer::No, false},
+      {false, false, false, Answer::kYes, true},
+      {true, false, true, Answer::kYes, true},
+      {false, true, true, Answer::kNo, false},
+      {true, true, true, Answer::kNo, false},
   };
   for (const bool by_exit : {true, false}) {
     for (const auto& c : cases) {
@@ -98,8 +98,8 @@ TEST_F(MainWindow, ClosingAsksOnlyWithUnsavedDataAndOnlyYesCloses) {
     }
   }
   for (const MessageBox& box : desktop.boxes) {
-    EXPECT_EQ(box.icon, Icon::Question);
-    EXPECT_EQ(box.buttons, Buttons::YesNo);
+    EXPECT_EQ(box.icon, Icon::kQuestion);
+    EXPECT_EQ(box.buttons, Buttons::kYesNo);
   }
 }
 

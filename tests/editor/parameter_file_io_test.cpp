@@ -53,7 +53,7 @@ TEST(ReadParameterFileTest, IntoTheEditorState) {
     EXPECT_EQ(state.Buffer.RecordCount, c.count) << c.what;
     ASSERT_EQ(state.Buffer.ParameterList.size(), c.list_size) << c.what;
     EXPECT_EQ(state.Buffer.ParameterList[c.probe].ParamNo, c.param_no) << c.what;
-    for (const MessageBox& box : desktop.boxes) EXPECT_EQ(box.icon, Icon::Exclamation);
+    for (const MessageBox& box : desktop.boxes) EXPECT_EQ(box.icon, Icon::kExclamation);
   }
 }
 

@@ -101,10 +101,10 @@ void MainWindowViewTest::exitAndTheCloseBoxCloseOnlyWhenTheFormAgrees() {
         f.view.close();
       }
     };
-    try_close(pfedit::Answer::No);
+    try_close(pfedit::Answer::kNo);
     QVERIFY(f.view.isVisible());
     QCOMPARE(f.desktop.messages.back(), static_cast<int>(pfedit::msg::kConfirmExit));
-    try_close(pfedit::Answer::Yes);
+    try_close(pfedit::Answer::kYes);
     QVERIFY(!f.view.isVisible());
     QVERIFY(f.form.Closed());
     QVERIFY(!f.state.ParametersDirty);

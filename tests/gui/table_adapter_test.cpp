@@ -78,9 +78,9 @@ void SetUpTypedGrid(TableModel& model, int rows) {
     model.SetType(2, r, CellType::Text(5, true));
     model.SetType(3, r, CellType::DecimalText(6, ','));
     model.SetType(4, r, CellType::List("0\t1\t16\t32"));
-    model.SetType(5, r, CellType::OfKind(CellKind::HexCode));
-    model.SetType(6, r, CellType::OfKind(CellKind::CheckBox));
-    model.SetType(7, r, CellType::OfKind(CellKind::Static));
+    model.SetType(5, r, CellType::OfKind(CellKind::kHexCode));
+    model.SetType(6, r, CellType::OfKind(CellKind::kCheckBox));
+    model.SetType(7, r, CellType::OfKind(CellKind::kStatic));
     model.SetText(1, r, std::to_string(r));
   }
 }

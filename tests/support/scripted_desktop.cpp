@@ -36,7 +36,7 @@ ScriptedDesktop::Step ScriptedDesktop::Next(const std::string& what) {
   if (script_.empty()) {
     ADD_FAILURE() << "unexpected " << what;
     Step none{Step::kMessage};
-    none.answer = Answer::Cancel;
+    none.answer = Answer::kCancel;
     return none;
   }
   Step step = std::move(script_.front());

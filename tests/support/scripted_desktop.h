@@ -24,9 +24,9 @@ struct PopupRequest {
 class ScriptedDesktop : public Desktop {
  public:
   // Expects a message box with this message number (or -1 for any) and answers it.
-  ScriptedDesktop& ExpectMessage(int message, Answer answer = Answer::Ok);
+  ScriptedDesktop& ExpectMessage(int message, Answer answer = Answer::kOk);
   // Expects a box whose text is exactly this text.
-  ScriptedDesktop& ExpectText(const std::string& text, Answer answer = Answer::Ok);
+  ScriptedDesktop& ExpectText(const std::string& text, Answer answer = Answer::kOk);
   // Expects a file dialog and answers with this path (empty = cancel).
   ScriptedDesktop& ExpectFileDialog(const std::string& path);
   // Expects a modal dialog of exactly this type; the action plays the user's
@@ -72,7 +72,7 @@ class ScriptedDesktop : public Desktop {
     Kind kind;
     int message = -1;
     std::string text;
-    Answer answer = Answer::Ok;
+    Answer answer = Answer::kOk;
     std::type_index dialog_type = typeid(void);
     std::function<void(DialogLogic&)> action;
   };

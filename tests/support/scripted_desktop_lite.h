@@ -16,7 +16,7 @@ class LiteDesktop final : public Desktop {
  public:
   Answer ShowMessage(const MessageBox& box) override {
     messages.push_back(box.message);
-    if (answers.empty()) return Answer::Ok;
+    if (answers.empty()) return Answer::kOk;
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;

@@ -33,11 +33,11 @@ CellValidator::CellValidator(const TableModel& model, int column, int row, QObje
 
 QValidator::State CellValidator::validate(QString& input, int&) const {
   switch (model_.CheckEntry(column_, row_, ToAnsi(input))) {
-    case EntryCheck::Acceptable:
+    case EntryCheck::kAcceptable:
       return Acceptable;
-    case EntryCheck::Intermediate:
+    case EntryCheck::kIntermediate:
       return Intermediate;
-    case EntryCheck::Invalid:
+    case EntryCheck::kInvalid:
       break;
   }
   return Invalid;
@@ -109,13 +109,14 @@ QWidget* NoEditorCellDelegate::createEditor(QWidget*, const QStyleOptionViewItem
 CellDelegate::CellDelegate(TableModel& model, TableView* view)
     : QStyledItemDelegate(view), model_(model), view_(view) {
   auto* no_editor = new NoEditorCellDelegate(model, this);
-  delegates_[static_cast<size_t>(CellKind::Text)] = new TextCellDelegate(model, this);
-  delegates_[static_cast<size_t>(CellKind::WholeNumber)] = new WholeNumberCellDelegate(model, this);
-  delegates_[static_cast<size_t>(CellKind::DecimalText)] = new DecimalCellDelegate(model, this);
-  delegates_[static_cast<size_t>(CellKind::List)] = new ListCellDelegate(model, this);
-  delegates_[static_cast<size_t>(CellKind::HexCode)] = new HexCellDelegate(model, this);
-  delegates_[static_cast<size_t>(CellKind::CheckBox)] = no_editor;
-  delegates_[static_cast<size_t>(CellKind::Static)] = no_editor;
+  delegates_[static_cast<size_t>(CellKind::kText)] = new TextCellDelegate(model, this);
+  delegates_[static_cast<size_t>(CellKind::kWholeNumber)] =
+      new WholeNumberCellDelegate(model, this);
+  delegates_[static_cast<size_t>(CellKind::kDecimalText)] = new DecimalCellDelegate(model, this);
+  delegates_[static_cast<size_t>(CellKind::kList)] = new ListCellDelegate(model, this);
+  delegates_[static_cast<size_t>(CellKind::kHexCode)] = new HexCellDelegate(model, this);
+  delegates_[static_cast<size_t>(CellKind::kCheckBox)] = no_editor;
+  delegates_[static_cast<size_t>(CellKind::kStatic)] = no_editor;
 }
 
 QStyledItemDelegate* CellDelegate::DelegateFor(CellKind kind) const {
@@ -169,7 +170,7 @@ bool CellDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
   QStyledItemDelegate::initStyleOption(option, index);
   const CellType& type = model_.Type(ColumnOf(index), RowOf(index));
-  if (type.kind == CellKind::Text && type.wrap) {
+  if (type.kind == CellKind::kText && type.wrap) {
     option->features |= QStyleOptionViewItem::WrapText;
   } else {
     option->features &= ~QStyleOptionViewItem::WrapText;

@@ -29,16 +29,16 @@ QVariant TableAdapter::data(const QModelIndex& index, int role) const {
   const int column = ColumnOf(index);
   const int row = RowOf(index);
   const CellKind kind = model_.Type(column, row).kind;
-  const bool has_value = kind == CellKind::List || kind == CellKind::CheckBox;
+  const bool has_value = kind == CellKind::kList || kind == CellKind::kCheckBox;
   switch (role) {
     case Qt::DisplayRole:
-      if (kind == CellKind::CheckBox) return QVariant();
+      if (kind == CellKind::kCheckBox) return QVariant();
       return FromAnsi(model_.Text(column, row));
     case Qt::EditRole:
       if (has_value) return model_.Value(column, row);
       return FromAnsi(model_.Text(column, row));
     case Qt::CheckStateRole:
-      if (kind != CellKind::CheckBox) return QVariant();
+      if (kind != CellKind::kCheckBox) return QVariant();
       return static_cast<int>(model_.Value(column, row) != 0 ? Qt::Checked : Qt::Unchecked);
     case Qt::BackgroundRole: {
       const Colour colour = model_.Background(column, row);
@@ -60,11 +60,11 @@ bool TableAdapter::setData(const QModelIndex& index, const QVariant& value, int 
   const int row = RowOf(index);
   const CellKind kind = model_.Type(column, row).kind;
   // The model reports the change, which becomes dataChanged.
-  if (role == Qt::CheckStateRole && kind == CellKind::CheckBox) {
+  if (role == Qt::CheckStateRole && kind == CellKind::kCheckBox) {
     return model_.CommitValue(column, row, value.toInt() == Qt::Checked ? 1 : 0);
   }
   if (role != Qt::EditRole) return false;
-  if (kind == CellKind::List || kind == CellKind::CheckBox) {
+  if (kind == CellKind::kList || kind == CellKind::kCheckBox) {
     return model_.CommitValue(column, row, value.toInt());
   }
   return model_.CommitEdit(column, row, ToAnsi(value.toString()));
@@ -77,9 +77,9 @@ Qt::ItemFlags TableAdapter::flags(const QModelIndex& index) const {
   const int row = RowOf(index);
   if (model_.Locked(column, row)) return flags;
   switch (model_.Type(column, row).kind) {
-    case CellKind::Static:
+    case CellKind::kStatic:
       return flags;
-    case CellKind::CheckBox:
+    case CellKind::kCheckBox:
       return flags | Qt::ItemIsUserCheckable;
     default:
       return flags | Qt::ItemIsEditable;

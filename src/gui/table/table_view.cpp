@@ -118,7 +118,7 @@ int TableView::FittedHeight(int row) const {
     const std::string& bytes = model_.Text(column, row);
     if (bytes.empty() || isColumnHidden(column - 1)) continue;
     const CellType& type = model_.Type(column, row);
-    const bool wraps = type.kind == CellKind::Text && type.wrap;
+    const bool wraps = type.kind == CellKind::kText && type.wrap;
     const bool breaks = bytes.find('\n') != std::string::npos;
     if (!wraps && !breaks) continue;
     const int width = columnWidth(column - 1);
