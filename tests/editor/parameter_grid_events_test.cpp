@@ -1,0 +1,222 @@
+#include "editor/parameter_grid_events.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/message_ids.h"
+#include "editor/grid_test_support.h"
+#include "paramfile/parameter_file.h"
+#include "support/scripted_desktop.h"
+
+namespace pfedit::editor {
+namespace {
+
+using Log = std::vector<std::string>;
+using pfedit::test::ScriptedDesktop;
+using test::Record;
+
+// A grid of Pr 5, 905 and a new row (Pr 0) with the rules listening.
+class GridEvents : public ::testing::Test {
+ protected:
+  GridEvents() {
+    grid.SetObserver(&events);
+    test::Load(grid, {Record("5"), Record("905"), Record("15"), Record("15", "Z")});
+    grid.SetText(kColPr, 3, "0");
+  }
+
+  TableModel grid;
+  EditorState state;
+  ScriptedDesktop desktop;
+  test::RecordingWindow window;
+  ParameterGridEvents events{grid, state, desktop, window, '.'};
+};
+
+TEST(GridEventsPr, ProtectedNumbersCannotBeTypedInOrOut) {
+  const struct {
+    const char* what;
+    int row;
+    const char* typed;
+    MessageId refusal;  // 0: accepted
+    const char* shown;
+  } cases[] = {
+      {"ordinary renumbering", 1, "6", 0, "6"},
+      {"cleared", 1, "", 0, ""},
+      {"into the range", 1, "920", msg::kProtectedNoEdit, "5"},
+      {"zeros hide no number", 1, "0905", msg::kProtectedNoEdit, "5"},
+      {"new row into the range", 3, "920", msg::kProtectedNoEdit, "0"},
+      {"out of the range", 2, "906", msg::kProtectedNoEdit, "905"},
+  };
+  for (const auto& c : cases) {
+    TableModel grid;
+    EditorState state;
+    ScriptedDesktop desktop;
+    test::RecordingWindow window;
+    ParameterGridEvents events(grid, state, desktop, window, '.');
+    grid.SetObserver(&events);
+    test::Load(grid, {Record("5"), Record("905"), Record("0")});
+    grid.SetLocked(kColPr, 2, false);  // the rule holds where no lock guards the cell
+    if (c.refusal != 0) desktop.ExpectMessage(c.refusal);
+    ASSERT_TRUE(grid.BeginEdit(kColPr, c.row)) << c.what;
+    EXPECT_TRUE(grid.CommitEdit(kColPr, c.row, c.typed)) << c.what;
+    EXPECT_EQ(grid.Text(kColPr, c.row), c.shown) << c.what;
+    EXPECT_EQ(events.PrChangeRefused, c.refusal != 0) << c.what;
+    // A refused change leaves the list unchanged: nothing dirty, no menu state.
+    EXPECT_EQ(state.ParametersDirty, c.refusal == 0) << c.what;
+    EXPECT_EQ(window.log, c.refusal == 0 ? (Log{"check on", "menu 9"}) : Log{}) << c.what;
+  }
+}
+
+TEST_F(GridEvents, PastedNumbersOverOrIntoTheProtectedRangeAreRefused) {
+  // Paste over a protected row: the snapshot names its old Pr.
+  events.Snapshot = TakeGridSnapshot(grid);
+  events.PasteInProgress = true;
+  grid.SetSelection({1, 2, 2, 2});
+  desktop.ExpectMessage(msg::kProtectedNoPaste);
+  grid.PasteAtSelection("7\tX\r\n");
+  EXPECT_FALSE(events.PasteInProgress);
+  EXPECT_TRUE(events.PrChangeRefused);
+
+  // A pasted line in a new row (no edit started) may not bring one in.
+  events.PrChangeRefused = false;
+  events.PrTextBeforeEdit.clear();
+  grid.SetSelection({1, 1, 3, 3});
+  desktop.ExpectMessage(msg::kProtectedNoEdit);
+  grid.PasteAtSelection("910\r\n");
+  EXPECT_EQ(grid.Text(kColPr, 3), "");
+  EXPECT_TRUE(events.PrChangeRefused);
+}
+
+TEST(GridEventsScenario, SampleListRefusesPr905AndStaysClean) {
+  const ParameterReadResult read = ReadParameterFileAt(PFEDIT_SAMPLE_DIR "/qx_a740_a01.vfd");
+  ASSERT_EQ(read.status, 0);
+  TableModel grid;
+  EditorState state;
+  state.Buffer.ParameterList = read.records;
+  state.Buffer.RecordCount = static_cast<int16_t>(read.records.size());
+  ScriptedDesktop desktop;
+  test::RecordingWindow window;
+  ParameterGridEvents events(grid, state, desktop, window, '.');
+  grid.SetObserver(&events);
+  SetUpParameterGrid(grid);
+  LoadGrid(grid, state.Buffer, '.');
+  const std::string before = grid.Text(kColPr, 1);
+  desktop.ExpectMessage(msg::kProtectedNoEdit);
+  grid.BeginEdit(kColPr, 1);
+  grid.CommitEdit(kColPr, 1, "905");
+  EXPECT_EQ(grid.Text(kColPr, 1), before);
+  EXPECT_FALSE(state.ParametersDirty);
+}
+
+TEST_F(GridEvents, FunctionalCodesAreWrittenAsFourCapitalHexDigits) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1a", "001A"}, {"ffff", "FFFF"}, {"0", "0000"}, {"", ""}};
+  for (const auto& [typed, shown] : cases) {
+    EXPECT_TRUE(grid.CommitEdit(kColFunctionCode, 1, typed)) << typed;
+    EXPECT_EQ(grid.Text(kColFunctionCode, 1), shown) << typed;
+  }
+  EXPECT_TRUE(state.ParametersDirty);
+  EXPECT_TRUE(window.check_enabled);
+}
+
+TEST_F(GridEvents, KeysMovesClicksAndTips) {
+  for (const int column :
+       {kColName, kColInitialValue, kColSettingRange, kColPr, kColWritingOrder}) {
+    grid.SetActiveCell(column, 1);
+    const bool stays = column != kColPr && column != kColWritingOrder;
+    EXPECT_EQ(grid.KeyPress(kKeyEnter), stays ? 0 : kKeyEnter) << column;
+  }
+  desktop.clipboard = "x";
+  grid.KeyDown(kKeyEscape, true);
+  EXPECT_EQ(desktop.clipboard, "x");
+  grid.KeyDown(kKeyEscape, false);
+  EXPECT_EQ(desktop.clipboard, "");
+  grid.MoveActiveCell(2, 2);
+  grid.RightClick(0, 0, 40, 50);
+  EXPECT_EQ(window.log, (Log{"menu 8", "pr 905", "edit menu 40 50"}));
+
+  EXPECT_EQ(grid.ToolTip(kColSpecialCode, 4),
+            " 0 : Specification none\r\n 1 : 9999 effective\r\n 2 : 8888 effective\r\n"
+            " 3 : Both are effective");
+  EXPECT_EQ(grid.ToolTip(kColAttribute, 1).substr(0, 15), " 0 : No action\r");
+  EXPECT_NE(grid.ToolTip(kColWritingOrder, 1).find("\r\n"), std::string::npos);
+  EXPECT_EQ(grid.ToolTip(kColName, 1), "");
+}
+
+TEST_F(GridEvents, PrBoxJumpsToTheFirstRowOfTheNumber) {
+  grid.SetRowCount(40);  // room to scroll; the empty rows hold no number
+  const struct {
+    const char* typed;
+    const char* shown;  // null: the box is left alone
+    int row;            // the active and top row afterwards; 0: unchanged
+  } cases[] = {
+      {"15", "15", 4}, {"14.5", "15", 4}, {"0", "0", 3},         {"1000", "1000", 0},
+      {"6", "6", 0},   {"-1", "-1", 0},   {"1.2.3", nullptr, 0},
+  };
+  for (const auto& c : cases) {
+    grid.SetActiveCell(2, 1);
+    grid.SetTopRow(1);
+    window.pr_text = "-";
+    int16_t key = kKeyEnter;
+    events.txtPr_KeyPress(key, c.typed);
+    EXPECT_EQ(key, 0) << c.typed;
+    EXPECT_EQ(window.pr_text, c.shown != nullptr ? c.shown : "-") << c.typed;
+    EXPECT_EQ(grid.ActiveRow(), c.row != 0 ? c.row : 1) << c.typed;
+    EXPECT_EQ(grid.ActiveColumn(), c.row != 0 ? 1 : 2) << c.typed;
+    EXPECT_EQ(grid.TopRow(), c.row != 0 ? c.row : 1) << c.typed;
+  }
+  const std::pair<int16_t, int16_t> keys[] = {{'a', 0}, {'-', 0}, {',', 0}, {'.', '.'}, {'7', '7'}};
+  for (auto [key, passed] : keys) {
+    events.txtPr_KeyPress(key, "");
+    EXPECT_EQ(key, passed);
+  }
+}
+
+TEST_F(GridEvents, InsertRowsStopsAtTheLimit) {
+  grid.SetRowCount(kMaxGridRows);
+  desktop.ExpectMessage(msg::kRowLimit);
+  EXPECT_FALSE(events.InsertRows(false, 0));
+  EXPECT_FALSE(state.ParametersDirty);
+  grid.SetRowCount(kMaxGridRows - 1);
+  events.ParameterCheckDone = true;
+  EXPECT_TRUE(events.InsertRows(false, 0));
+  EXPECT_EQ(grid.RowCount(), kMaxGridRows);
+  EXPECT_TRUE(state.ParametersDirty);
+  EXPECT_FALSE(events.ParameterCheckDone);
+  EXPECT_EQ(window.log, Log{"menu 9"});
+}
+
+TEST_F(GridEvents, CheckReportsTheFirstFaultOrStoresTheList) {
+  // Sorted: 0, 5, 5 Z, 905. The range fault of 905 is found before the
+  // duplicate, which the scan after the rows finds.
+  grid.SetText(kColInitialValue, 2, "900");
+  grid.SetText(kColPr, 4, "5");
+  desktop.ExpectText(CheckFaultText(kCheckOutOfRange));
+  EXPECT_FALSE(events.CmdEnd_Click());
+  EXPECT_EQ(test::PrColumn(grid), "0 5 5 905");
+  EXPECT_EQ(grid.ActiveRow(), 4);
+  EXPECT_EQ(grid.ActiveColumn(), kColInitialValue);
+  EXPECT_EQ(grid.Background(kColPr, 3), kFaultColour);
+  EXPECT_EQ(window.log, Log{"pr 905"});
+  EXPECT_TRUE(state.Buffer.ParameterList.empty());  // a failed check stores nothing
+
+  grid.SetText(kColInitialValue, 4, "9");
+  grid.SetText(kColPr, 3, "6");
+  window.log.clear();
+  desktop.ExpectMessage(msg::kNoError);
+  EXPECT_TRUE(events.CmdEnd_Click());
+  EXPECT_EQ(desktop.boxes.back().icon, Icon::Information);
+  EXPECT_TRUE(events.ParameterCheckDone);
+  EXPECT_EQ(window.log, (Log{"menu 9", "check off"}));
+  ASSERT_EQ(state.Buffer.ParameterList.size(), 4u);
+  EXPECT_EQ(state.Buffer.RecordCount, 4);
+  EXPECT_EQ(state.Buffer.ParameterList[3].InitialValue, 900);
+
+  grid.CommitEdit(kColName, 1, "changed");
+  EXPECT_FALSE(events.ParameterCheckDone);
+  EXPECT_TRUE(window.check_enabled);
+}
+
+}  // namespace
+}  // namespace pfedit::editor

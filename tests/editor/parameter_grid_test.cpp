@@ -1,0 +1,184 @@
+#include "editor/parameter_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/message_ids.h"
+#include "editor/grid_test_support.h"
+#include "editor/parameter_check.h"
+#include "paramfile/parameter_file.h"
+
+namespace pfedit::editor {
+namespace {
+
+using test::Load;
+using test::PrColumn;
+using test::Record;
+
+// Texts of columns 1 to 11 of a row, joined by '|'.
+std::string RowText(const TableModel& grid, int row) {
+  std::string text;
+  for (int column = 1; column <= kCol2Pr; ++column) {
+    text += (column > 1 ? "|" : "") + grid.Text(column, row);
+  }
+  return text;
+}
+
+// One record with one field changed: the texts its row shows.
+TEST(ParameterGridTest, RecordsShowAsRows) {
+  const struct {
+    const char* what;
+    void (*change)(ParameterRecord&);
+    const char* shown;
+  } cases[] = {
+      {"baseline", [](ParameterRecord&) {}, "1|NAME|120|2|Hz|RANGE|0|0101|10|0|0"},
+      {"two places", [](ParameterRecord& r) { r.InitialValue = 12345; },
+       "1|NAME|123.45|2|Hz|RANGE|0|0101|10|0|0"},
+      {"no places",
+       [](ParameterRecord& r) {
+         r.InitialValue = 12345;
+         r.Digit = 0;
+       },
+       "1|NAME|12345|0|Hz|RANGE|0|0101|10|0|0"},
+      {"no initial value", [](ParameterRecord& r) { r.InitialValue = -1; },
+       "1|NAME||2|Hz|RANGE|0|0101|10|0|0"},
+      {"8888 where it means 8888",
+       [](ParameterRecord& r) {
+         r.InitialValue = 65520;
+         r.SpecialCode = 3;
+       },
+       "1|NAME|8888|2|Hz|RANGE|3|0101|10|0|0"},
+      {"65520 where 8888 means nothing",
+       [](ParameterRecord& r) {
+         r.InitialValue = 65520;
+         r.SpecialCode = 1;
+       },
+       "1|NAME|655.2|2|Hz|RANGE|1|0101|10|0|0"},
+      {"9999",
+       [](ParameterRecord& r) {
+         r.InitialValue = 65535;
+         r.SpecialCode = 1;
+       },
+       "1|NAME|9999|2|Hz|RANGE|1|0101|10|0|0"},
+      {"hex code", [](ParameterRecord& r) { r.FunctionCode = 26; },
+       "1|NAME|120|2|Hz|RANGE|0|001A|10|0|0"},
+      {"attribute code to index", [](ParameterRecord& r) { r.Attribute = 16; },
+       "1|NAME|120|2|Hz|RANGE|0|0101|10|16|0"},
+      {"second parameter", [](ParameterRecord& r) { r.ParamNo = "2905"; },
+       "905|NAME|120|2|Hz|RANGE|0|0101|10|0|1"},
+      {"leading zeros", [](ParameterRecord& r) { r.ParamNo = "007"; },
+       "7|NAME|120|2|Hz|RANGE|0|0101|10|0|0"},
+  };
+  for (const auto& c : cases) {
+    ParameterRecord record = Record("1");
+    c.change(record);
+    TableModel grid;
+    Load(grid, {record});
+    EXPECT_EQ(RowText(grid, 1), c.shown) << c.what;
+  }
+}
+
+TEST(ParameterGridTest, HiddenRecordsLeaveNoGapAndProtectedRowsAreCyan) {
+  std::vector<ParameterRecord> records;
+  for (int i = 0; i < 10; ++i) records.push_back(Record(std::to_string(900 + i)));
+  records[2].DisplayCode = "1";
+  records[6].DisplayCode = "3";
+  records[4].DisplayCode = "256";
+  records[5].DisplayCode = "0.0";
+  TableModel grid;
+  const std::vector<std::size_t> sources = Load(grid, records);
+  EXPECT_EQ(PrColumn(grid), "900 901 903 904 905 907 908 909");
+  EXPECT_EQ(sources, (std::vector<std::size_t>{0, 1, 3, 4, 5, 7, 8, 9}));
+  for (int row = 1; row <= grid.RowCount(); ++row) {
+    const bool is_protected = row >= 3;
+    EXPECT_EQ(grid.Locked(kColPr, row), is_protected) << row;
+    EXPECT_EQ(grid.Background(kColPr, row), is_protected ? kProtectedColour : kWhite) << row;
+    EXPECT_EQ(grid.Locked(kColName, row), false) << row;
+    EXPECT_EQ(grid.Locked(kColAux8, row), true) << row;
+  }
+  EXPECT_EQ(grid.Text(kColDisplayCode, 4), "256");
+}
+
+// Loading a file into the grid and storing the grid gives the records the
+// file holds (the shown ones): the display rules lose nothing.
+TEST(ParameterGridTest, SampleFilesRoundTripThroughTheGrid) {
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(PFEDIT_SAMPLE_DIR)) {
+    const std::string name = entry.path().filename().string();
+    if (name == "tarvo_param.vfd" || entry.path().extension() != ".vfd") continue;
+    ++files;
+    const ParameterReadResult read = ReadParameterFileAt(entry.path().string());
+    ASSERT_EQ(read.status, 0) << name;
+    std::vector<ParameterRecord> shown;
+    for (const ParameterRecord& record : read.records) {
+      if (IsShownInGrid(record, '.')) shown.push_back(record);
+    }
+    TableModel grid;
+    Load(grid, read.records);
+    const std::vector<ParameterRecord> stored = StoreParameterList(grid, '.');
+    ASSERT_EQ(stored.size(), shown.size()) << name;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      EXPECT_EQ(FormatParameterLine(stored[i]), FormatParameterLine(shown[i])) << name;
+    }
+  }
+  EXPECT_GE(files, 7);
+}
+
+TEST(ParameterGridTest, InsertedRowsCarryNewRowValuesUpToTheLimit) {
+  TableModel grid;
+  Load(grid, {Record("1"), Record("2")});
+  const RowCellTypes types = RegisterRowCellTypes(grid, '.');
+  grid.SetActiveCell(3, 2);
+  ASSERT_EQ(InsertGridRows(grid, types, false, 1), kStatusOk);
+  EXPECT_EQ(PrColumn(grid), "1 0 0 2");
+  EXPECT_EQ(RowText(grid, 2), "0||0|0|Unit none||0|0000|10|0|0");
+  EXPECT_EQ(grid.Text(kColAux1 + 4, 2), "0");
+  EXPECT_EQ(grid.Text(kColAux1 + 5, 2), "NULL");
+  EXPECT_EQ(grid.ActiveRow(), 2);
+  EXPECT_EQ(grid.Selection(), (CellBlock{1, kGridColumns, 2, 2}));
+  ASSERT_EQ(InsertGridRows(grid, types, true, 0), kStatusOk);
+  EXPECT_EQ(RowText(grid, 2), "|||||||||0|0");  // paste mode: only the attribute
+
+  grid.SetRowCount(kMaxGridRows - 2);
+  EXPECT_EQ(InsertGridRows(grid, types, true, 2), msg::kRowLimit);
+  EXPECT_EQ(grid.RowCount(), kMaxGridRows - 2);
+  EXPECT_EQ(InsertGridRows(grid, types, true, 1), kStatusOk);
+  EXPECT_EQ(InsertGridRows(grid, types, false, 0), msg::kRowLimit);
+  EXPECT_EQ(grid.RowCount(), kMaxGridRows);
+}
+
+TEST(ParameterGridTest, SnapshotRestoresEveryKindOfCell) {
+  TableModel grid;
+  Load(grid, {Record("905"), Record("2905", "B"), Record("3")});
+  grid.SetValue(kColDigit, 3, -1);  // an empty list cell comes back empty
+  const GridSnapshot snapshot = TakeGridSnapshot(grid);
+  EXPECT_EQ(snapshot.Text(kColUnit, 1), "1");  // lists by index
+  EXPECT_EQ(snapshot.Text(kCol2Pr, 2), "1");
+  std::vector<std::string> before;
+  for (int row = 1; row <= 3; ++row) {
+    for (int column = 1; column <= kGridColumns; ++column) {
+      before.push_back(grid.Text(column, row) + "/" + std::to_string(grid.Value(column, row)));
+    }
+  }
+  grid.SetSelection({-1, -1, 1, 3});
+  grid.PasteAtSelection("9\tX\t1\t3\tA\tR\t2\tFFFF\t5\t32\t0\tz\r\n");
+  grid.SetValue(kColDigit, 3, 1);
+  grid.SetRowCount(4);
+  RestoreGridSnapshot(grid, snapshot);
+  std::vector<std::string> after;
+  for (int row = 1; row <= 3; ++row) {
+    for (int column = 1; column <= kGridColumns; ++column) {
+      after.push_back(grid.Text(column, row) + "/" + std::to_string(grid.Value(column, row)));
+    }
+  }
+  EXPECT_EQ(after, before);
+  grid.SetRowCount(1);
+  RestoreGridSnapshot(grid, snapshot);  // rows beyond the grid are dropped
+  EXPECT_EQ(grid.RowCount(), 1);
+}
+
+}  // namespace
+}  // namespace pfedit::editor
