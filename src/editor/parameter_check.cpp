@@ -65,7 +65,8 @@ bool HasDoubleQuote(std::string_view text) {
 
 class Checker {
  public:
-  Checker(TableModel& grid, char decimal_mark) : grid_(grid), decimal_mark_(decimal_mark) {}
+  Checker(TableModel& grid, char decimal_mark)
+      : grid_(grid), decimal_mark_(GridDecimalMark(decimal_mark)) {}
 
   void ClearMarks() {
     for (int row = 1; row <= grid_.RowCount(); ++row) {
@@ -227,6 +228,7 @@ void ShowCheckResult(Desktop& desktop, const ParameterCheckResult& result) {
 }
 
 std::vector<ParameterRecord> StoreParameterList(const TableModel& grid, char decimal_mark) {
+  decimal_mark = GridDecimalMark(decimal_mark);
   const int rows = grid.RowCount();
   std::vector<ParameterRecord> records(static_cast<std::size_t>(rows));
   for (int row = 1; row <= rows; ++row) {

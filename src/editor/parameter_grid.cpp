@@ -60,7 +60,7 @@ RowCellTypes RegisterRowCellTypes(TableModel& grid, char decimal_mark) {
   types.ids[kColPr - 1] = grid.TypeId(CellType::WholeNumber(0, 999));
   types.ids[kColName - 1] = name;
   types.ids[kColInitialValue - 1] =
-      grid.TypeId(CellType::DecimalText(6, decimal_mark != '\0' ? decimal_mark : '.'));
+      grid.TypeId(CellType::DecimalText(6, GridDecimalMark(decimal_mark)));
   types.ids[kColDigit - 1] = grid.TypeId(CellType::List(ListItems(msg::kDigitFirst, kDigitCount)));
   types.ids[kColUnit - 1] = grid.TypeId(CellType::List(ListItems(msg::kUnitFirst, kUnitCount)));
   types.ids[kColSettingRange - 1] =
@@ -96,7 +96,7 @@ std::string InitialValueText(const ParameterRecord& record, char decimal_mark) {
   if (record.InitialValue == -1) return std::string();
   if (record.InitialValue == kStored9999 && Allows9999(record.SpecialCode)) return "9999";
   if (record.InitialValue == kStored8888 && Allows8888(record.SpecialCode)) return "8888";
-  return ScaledWholeNumberText(record.InitialValue, record.Digit, decimal_mark);
+  return ScaledWholeNumberText(record.InitialValue, record.Digit, GridDecimalMark(decimal_mark));
 }
 
 std::string FunctionCodeText(int64_t code) {
@@ -115,6 +115,7 @@ bool IsShownInGrid(const ParameterRecord& record, char decimal_mark) {
 }
 
 std::vector<std::size_t> LoadGrid(TableModel& grid, const EditBuffer& buffer, char decimal_mark) {
+  decimal_mark = GridDecimalMark(decimal_mark);
   const std::size_t count = std::min(static_cast<std::size_t>(std::max<int>(buffer.RecordCount, 0)),
                                      buffer.ParameterList.size());
   std::vector<std::size_t> sources;

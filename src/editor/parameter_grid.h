@@ -38,6 +38,12 @@ namespace pfedit::editor {
 constexpr Colour kProtectedColour{0, 255, 255};  // cyan
 constexpr Colour kFaultColour{255, 0, 0};        // red
 
+// The mark the grid's decimal numbers are typed and shown with: the
+// locale's, or a point where the locale gives none.
+constexpr char GridDecimalMark(char locale_mark) {
+  return locale_mark != '\0' ? locale_mark : '.';
+}
+
 // Rows of Pr 902 to 939 can be neither renumbered, cut, copied, pasted over
 // nor deleted: a Pr text, blanks around, that is a whole number in that range.
 bool IsProtectedPr(std::string_view pr_text);

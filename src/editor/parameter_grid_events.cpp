@@ -30,7 +30,7 @@ ParameterGridEvents::ParameterGridEvents(TableModel& grid, EditorState& state, D
       state_(state),
       desktop_(desktop),
       window_(window),
-      decimal_mark_(decimal_mark),
+      decimal_mark_(GridDecimalMark(decimal_mark)),
       types_(RegisterRowCellTypes(grid, decimal_mark)) {}
 
 void ParameterGridEvents::OnEditStart(int column, int row) {

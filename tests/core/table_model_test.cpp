@@ -204,23 +204,13 @@ TEST(TableModelCells, TextAndValueFollowTheCellType) {
     int expected_value;
     const char* expected_text;
   };
+  // Whole numbers (column 4) keep their plain form, other texts as they come.
   const Case cases[] = {
-      {1, nullptr, 3, 3, "32"},
-      {1, nullptr, 4, -1, ""},
-      {1, nullptr, -1, -1, ""},
-      {1, "1", 0, 1, "1"},
-      {1, "2", 0, -1, ""},
-      {2, "x", 0, 1, "1"},
-      {2, "0", 0, 0, "0"},
-      {2, nullptr, 7, 1, "1"},
-      {2, "", 0, 0, "0"},
-      {3, " 42 ", 0, 42, " 42 "},
-      {3, "4x", 0, 0, "4x"},
-      {3, nullptr, -5, -5, "-5"},
-      // Whole numbers keep their plain form, other texts as they come.
-      {4, "0905", 0, 905, "905"},
-      {4, " -0 ", 0, 0, "0"},
-      {4, "4x", 0, 0, "4x"},
+      {1, nullptr, 3, 3, "32"},   {1, nullptr, 4, -1, ""}, {1, nullptr, -1, -1, ""},
+      {1, "1", 0, 1, "1"},        {1, "2", 0, -1, ""},     {2, "x", 0, 1, "1"},
+      {2, "0", 0, 0, "0"},        {2, nullptr, 7, 1, "1"}, {2, "", 0, 0, "0"},
+      {3, " 42 ", 0, 42, " 42 "}, {3, "4x", 0, 0, "4x"},   {3, nullptr, -5, -5, "-5"},
+      {4, "0905", 0, 905, "905"}, {4, " -0 ", 0, 0, "0"},  {4, "4x", 0, 0, "4x"},
   };
   for (const Case& c : cases) {
     if (c.text != nullptr) {

@@ -88,6 +88,10 @@ TEST(ParameterCheckTest, InitialValuesAreJudgedInExactDecimal) {
       {"1.2345", 2, 0, kCheckDigits, "1.234", 0},
       {"6553.5", 1, 0, 0, "6553.5", 65535},
       {"6553.6", 1, 0, kCheckOutOfRange, "6553.6", 0},
+      {"6553.51", 1, 0, kCheckOutOfRange, "6553.51", 0},  // above, not merely a fraction
+      {"6553.49", 1, 0, kCheckDigits, "6553.49", 0},
+      {"-0.5", 0, 0, kCheckOutOfRange, "-0.5", 0},
+      {"99999999999999999999.5", 0, 0, kCheckOutOfRange, "99999999999999999999.5", 0},
       {"65536", 0, 0, kCheckOutOfRange, "65536", 0},
       {"007.50", 1, 0, 0, "7.5", 75},
       {"0,5", 1, 0, 0, "0,5", 5, ','},
@@ -163,9 +167,7 @@ TEST(ParameterCheckTest, StoredRecordsAreWhatTheWriterWrites) {
                    }));
 }
 
-TEST(ParameterCheckTest, FaultTexts) {
-  EXPECT_EQ(CheckFaultText(kCheckEmpty), "Data is not set.");
-  EXPECT_EQ(CheckFaultMessage(kCheckOutOfRange), 1080);
+TEST(ParameterCheckTest, OutOfRangeTextListsEveryRange) {
   EXPECT_EQ(CheckFaultText(kCheckOutOfRange),
             "The initial setting value is out of the setting range.\r\n"
             "Setting ranges for the initial values differ by the decimal places.\r\n"

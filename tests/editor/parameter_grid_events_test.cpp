@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,20 +18,23 @@ using Log = std::vector<std::string>;
 using pfedit::test::ScriptedDesktop;
 using test::Record;
 
-// A grid of Pr 5, 905 and a new row (Pr 0) with the rules listening.
-class GridEvents : public ::testing::Test {
- protected:
-  GridEvents() {
+// A grid loaded with the records and the rules listening.
+struct Harness {
+  explicit Harness(const std::vector<ParameterRecord>& records) {
     grid.SetObserver(&events);
-    test::Load(grid, {Record("5"), Record("905"), Record("15"), Record("15", "Z")});
-    grid.SetText(kColPr, 3, "0");
+    test::Load(grid, records);
   }
-
   TableModel grid;
   EditorState state;
   ScriptedDesktop desktop;
   test::RecordingWindow window;
   ParameterGridEvents events{grid, state, desktop, window, '.'};
+};
+
+// Pr 5, 905 (protected), 0 (a new row), 15.
+class GridEvents : public ::testing::Test, protected Harness {
+ protected:
+  GridEvents() : Harness({Record("5"), Record("905"), Record("0"), Record("15", "Z")}) {}
 };
 
 TEST(GridEventsPr, ProtectedNumbersCannotBeTypedInOrOut) {
@@ -49,22 +53,16 @@ TEST(GridEventsPr, ProtectedNumbersCannotBeTypedInOrOut) {
       {"out of the range", 2, "906", msg::kProtectedNoEdit, "905"},
   };
   for (const auto& c : cases) {
-    TableModel grid;
-    EditorState state;
-    ScriptedDesktop desktop;
-    test::RecordingWindow window;
-    ParameterGridEvents events(grid, state, desktop, window, '.');
-    grid.SetObserver(&events);
-    test::Load(grid, {Record("5"), Record("905"), Record("0")});
-    grid.SetLocked(kColPr, 2, false);  // the rule holds where no lock guards the cell
-    if (c.refusal != 0) desktop.ExpectMessage(c.refusal);
-    ASSERT_TRUE(grid.BeginEdit(kColPr, c.row)) << c.what;
-    EXPECT_TRUE(grid.CommitEdit(kColPr, c.row, c.typed)) << c.what;
-    EXPECT_EQ(grid.Text(kColPr, c.row), c.shown) << c.what;
-    EXPECT_EQ(events.PrChangeRefused, c.refusal != 0) << c.what;
+    Harness h({Record("5"), Record("905"), Record("0")});
+    h.grid.SetLocked(kColPr, 2, false);  // the rule holds where no lock guards the cell
+    if (c.refusal != 0) h.desktop.ExpectMessage(c.refusal);
+    ASSERT_TRUE(h.grid.BeginEdit(kColPr, c.row)) << c.what;
+    EXPECT_TRUE(h.grid.CommitEdit(kColPr, c.row, c.typed)) << c.what;
+    EXPECT_EQ(h.grid.Text(kColPr, c.row), c.shown) << c.what;
+    EXPECT_EQ(h.events.PrChangeRefused, c.refusal != 0) << c.what;
     // A refused change leaves the list unchanged: nothing dirty, no menu state.
-    EXPECT_EQ(state.ParametersDirty, c.refusal == 0) << c.what;
-    EXPECT_EQ(window.log, c.refusal == 0 ? (Log{"check on", "menu 9"}) : Log{}) << c.what;
+    EXPECT_EQ(h.state.ParametersDirty, c.refusal == 0) << c.what;
+    EXPECT_EQ(h.window.log, c.refusal == 0 ? (Log{"check on", "menu 9"}) : Log{}) << c.what;
   }
 }
 
@@ -91,22 +89,13 @@ TEST_F(GridEvents, PastedNumbersOverOrIntoTheProtectedRangeAreRefused) {
 TEST(GridEventsScenario, SampleListRefusesPr905AndStaysClean) {
   const ParameterReadResult read = ReadParameterFileAt(PFEDIT_SAMPLE_DIR "/qx_a740_a01.vfd");
   ASSERT_EQ(read.status, 0);
-  TableModel grid;
-  EditorState state;
-  state.Buffer.ParameterList = read.records;
-  state.Buffer.RecordCount = static_cast<int16_t>(read.records.size());
-  ScriptedDesktop desktop;
-  test::RecordingWindow window;
-  ParameterGridEvents events(grid, state, desktop, window, '.');
-  grid.SetObserver(&events);
-  SetUpParameterGrid(grid);
-  LoadGrid(grid, state.Buffer, '.');
-  const std::string before = grid.Text(kColPr, 1);
-  desktop.ExpectMessage(msg::kProtectedNoEdit);
-  grid.BeginEdit(kColPr, 1);
-  grid.CommitEdit(kColPr, 1, "905");
-  EXPECT_EQ(grid.Text(kColPr, 1), before);
-  EXPECT_FALSE(state.ParametersDirty);
+  Harness h(read.records);
+  const std::string before = h.grid.Text(kColPr, 1);
+  h.desktop.ExpectMessage(msg::kProtectedNoEdit);
+  h.grid.BeginEdit(kColPr, 1);
+  h.grid.CommitEdit(kColPr, 1, "905");
+  EXPECT_EQ(h.grid.Text(kColPr, 1), before);
+  EXPECT_FALSE(h.state.ParametersDirty);
 }
 
 TEST_F(GridEvents, FunctionalCodesAreWrittenAsFourCapitalHexDigits) {
@@ -136,12 +125,21 @@ TEST_F(GridEvents, KeysMovesClicksAndTips) {
   grid.RightClick(0, 0, 40, 50);
   EXPECT_EQ(window.log, (Log{"menu 8", "pr 905", "edit menu 40 50"}));
 
-  EXPECT_EQ(grid.ToolTip(kColSpecialCode, 4),
-            " 0 : Specification none\r\n 1 : 9999 effective\r\n 2 : 8888 effective\r\n"
-            " 3 : Both are effective");
-  EXPECT_EQ(grid.ToolTip(kColAttribute, 1).substr(0, 15), " 0 : No action\r");
-  EXPECT_NE(grid.ToolTip(kColWritingOrder, 1).find("\r\n"), std::string::npos);
-  EXPECT_EQ(grid.ToolTip(kColName, 1), "");
+  // Tips by column: how many lines, and the first.
+  const struct {
+    int column;
+    std::size_t lines;
+    const char* first;
+  } tips[] = {{kColSpecialCode, 4, " 0 : Specification none"},
+              {kColWritingOrder, 2, "Generally set 10. "},
+              {kColAttribute, 4, " 0 : No action"},
+              {kColName, 0, ""}};
+  for (const auto& t : tips) {
+    const std::string tip = grid.ToolTip(t.column, 4);
+    const std::size_t breaks = static_cast<std::size_t>(std::count(tip.begin(), tip.end(), '\n'));
+    EXPECT_EQ(tip.empty() ? 0 : breaks + 1, t.lines) << t.column;
+    EXPECT_EQ(tip.substr(0, tip.find('\r')), t.first) << t.column;
+  }
 }
 
 TEST_F(GridEvents, PrBoxJumpsToTheFirstRowOfTheNumber) {
@@ -151,8 +149,8 @@ TEST_F(GridEvents, PrBoxJumpsToTheFirstRowOfTheNumber) {
     const char* shown;  // null: the box is left alone
     int row;            // the active and top row afterwards; 0: unchanged
   } cases[] = {
-      {"15", "15", 4}, {"14.5", "15", 4}, {"0", "0", 3},         {"1000", "1000", 0},
-      {"6", "6", 0},   {"-1", "-1", 0},   {"1.2.3", nullptr, 0},
+      {"15", "15", 4}, {"14.5", "15", 4}, {"0", "0", 3},        {"1000", "1000", 0},
+      {"6", "6", 0},   {"-1", "-1", 0},   {"999.5", "1000", 0}, {"1.2.3", nullptr, 0},
   };
   for (const auto& c : cases) {
     grid.SetActiveCell(2, 1);

@@ -27,57 +27,38 @@ std::string RowText(const TableModel& grid, int row) {
   return text;
 }
 
-// One record with one field changed: the texts its row shows.
+// One record, a few fields changed: the texts its row shows.
 TEST(ParameterGridTest, RecordsShowAsRows) {
   const struct {
-    const char* what;
-    void (*change)(ParameterRecord&);
+    const char* pr;
+    int32_t initial;
+    int16_t digit, special;
+    int32_t code;
+    int16_t attribute;
     const char* shown;
   } cases[] = {
-      {"baseline", [](ParameterRecord&) {}, "1|NAME|120|2|Hz|RANGE|0|0101|10|0|0"},
-      {"two places", [](ParameterRecord& r) { r.InitialValue = 12345; },
-       "1|NAME|123.45|2|Hz|RANGE|0|0101|10|0|0"},
-      {"no places",
-       [](ParameterRecord& r) {
-         r.InitialValue = 12345;
-         r.Digit = 0;
-       },
-       "1|NAME|12345|0|Hz|RANGE|0|0101|10|0|0"},
-      {"no initial value", [](ParameterRecord& r) { r.InitialValue = -1; },
-       "1|NAME||2|Hz|RANGE|0|0101|10|0|0"},
-      {"8888 where it means 8888",
-       [](ParameterRecord& r) {
-         r.InitialValue = 65520;
-         r.SpecialCode = 3;
-       },
-       "1|NAME|8888|2|Hz|RANGE|3|0101|10|0|0"},
-      {"65520 where 8888 means nothing",
-       [](ParameterRecord& r) {
-         r.InitialValue = 65520;
-         r.SpecialCode = 1;
-       },
-       "1|NAME|655.2|2|Hz|RANGE|1|0101|10|0|0"},
-      {"9999",
-       [](ParameterRecord& r) {
-         r.InitialValue = 65535;
-         r.SpecialCode = 1;
-       },
-       "1|NAME|9999|2|Hz|RANGE|1|0101|10|0|0"},
-      {"hex code", [](ParameterRecord& r) { r.FunctionCode = 26; },
-       "1|NAME|120|2|Hz|RANGE|0|001A|10|0|0"},
-      {"attribute code to index", [](ParameterRecord& r) { r.Attribute = 16; },
-       "1|NAME|120|2|Hz|RANGE|0|0101|10|16|0"},
-      {"second parameter", [](ParameterRecord& r) { r.ParamNo = "2905"; },
-       "905|NAME|120|2|Hz|RANGE|0|0101|10|0|1"},
-      {"leading zeros", [](ParameterRecord& r) { r.ParamNo = "007"; },
-       "7|NAME|120|2|Hz|RANGE|0|0101|10|0|0"},
+      {"1", 12000, 2, 0, 0x101, 0, "1|NAME|120|2|Hz|RANGE|0|0101|10|0|0"},
+      {"1", 12345, 2, 0, 26, 16, "1|NAME|123.45|2|Hz|RANGE|0|001A|10|16|0"},
+      {"1", 12345, 0, 0, 0, 1, "1|NAME|12345|0|Hz|RANGE|0|0000|10|1|0"},
+      {"1", 5, 3, 0, 0, 0, "1|NAME|0.005|3|Hz|RANGE|0|0000|10|0|0"},
+      {"1", -1, 2, 0, 0, 0, "1|NAME||2|Hz|RANGE|0|0000|10|0|0"},
+      {"1", 65520, 2, 3, 0, 0, "1|NAME|8888|2|Hz|RANGE|3|0000|10|0|0"},
+      {"1", 65520, 2, 1, 0, 0, "1|NAME|655.2|2|Hz|RANGE|1|0000|10|0|0"},
+      {"1", 65535, 2, 1, 0, 0, "1|NAME|9999|2|Hz|RANGE|1|0000|10|0|0"},
+      {"1", 65535, 1, 2, 0, 0, "1|NAME|6553.5|1|Hz|RANGE|2|0000|10|0|0"},
+      {"2905", 0, 0, 0, 0, 0, "905|NAME|0|0|Hz|RANGE|0|0000|10|0|1"},
+      {"007", 0, 0, 0, 0, 0, "7|NAME|0|0|Hz|RANGE|0|0000|10|0|0"},
   };
   for (const auto& c : cases) {
-    ParameterRecord record = Record("1");
-    c.change(record);
+    ParameterRecord record = Record(c.pr);
+    record.InitialValue = c.initial;
+    record.Digit = c.digit;
+    record.SpecialCode = c.special;
+    record.FunctionCode = c.code;
+    record.Attribute = c.attribute;
     TableModel grid;
     Load(grid, {record});
-    EXPECT_EQ(RowText(grid, 1), c.shown) << c.what;
+    EXPECT_EQ(RowText(grid, 1), c.shown);
   }
 }
 
