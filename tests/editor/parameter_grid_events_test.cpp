@@ -172,13 +172,13 @@ TEST_F(GridEvents, PrBoxJumpsToTheFirstRowOfTheNumber) {
 }
 
 TEST_F(GridEvents, InsertRowsStopsAtTheLimit) {
-  grid.SetRowCount(kMaxGridRows);
+  grid.SetRowCount(kMaxGridRows - 2);
   desktop.ExpectMessage(msg::kRowLimit);
-  EXPECT_FALSE(events.InsertRows(false, 0));
+  EXPECT_FALSE(events.InsertRows(true, 2));
+  EXPECT_EQ(grid.RowCount(), kMaxGridRows - 2);
   EXPECT_FALSE(state.ParametersDirty);
-  grid.SetRowCount(kMaxGridRows - 1);
   events.ParameterCheckDone = true;
-  EXPECT_TRUE(events.InsertRows(false, 0));
+  EXPECT_TRUE(events.InsertRows(true, 1));
   EXPECT_EQ(grid.RowCount(), kMaxGridRows);
   EXPECT_TRUE(state.ParametersDirty);
   EXPECT_FALSE(events.ParameterCheckDone);
