@@ -59,17 +59,14 @@ inline std::string PrColumn(const TableModel& grid) {
   return text;
 }
 
+// Logs every call; keeps the last Pr text and the button's state.
 class RecordingWindow : public GridWindow {
  public:
   void MenuSet(int state) override { log.push_back("menu " + std::to_string(state)); }
-  void SetCheckEnabled(bool enabled) override {
-    check_enabled = enabled;
-    log.push_back(enabled ? "check on" : "check off");
+  void SetCheckEnabled(bool on) override {
+    log.push_back((check_enabled = on) ? "check on" : "check off");
   }
-  void SetPrText(const std::string& text) override {
-    pr_text = text;
-    log.push_back("pr " + text);
-  }
+  void SetPrText(const std::string& text) override { log.push_back("pr " + (pr_text = text)); }
   void OpenEditMenuAt(int x, int y) override {
     log.push_back("edit menu " + std::to_string(x) + " " + std::to_string(y));
   }

@@ -167,13 +167,5 @@ TEST(ParameterCheckTest, StoredRecordsAreWhatTheWriterWrites) {
                    }));
 }
 
-TEST(ParameterCheckTest, OutOfRangeTextListsEveryRange) {
-  EXPECT_EQ(CheckFaultText(kCheckOutOfRange),
-            "The initial setting value is out of the setting range.\r\n"
-            "Setting ranges for the initial values differ by the decimal places.\r\n"
-            "0 to 65535 (When decimal place=0)\r\n0 to 6553.5 (When decimal place=1)\r\n"
-            "0 to 655.35 (When decimal place=2)\r\n0 to 65.535 (When decimal place=3)");
-}
-
 }  // namespace
 }  // namespace pfedit::editor

@@ -190,7 +190,11 @@ TEST_F(GridEvents, CheckReportsTheFirstFaultOrStoresTheList) {
   // duplicate, which the scan after the rows finds.
   grid.SetText(kColInitialValue, 2, "900");
   grid.SetText(kColPr, 4, "5");
-  desktop.ExpectText(CheckFaultText(kCheckOutOfRange));
+  desktop.ExpectText(
+      "The initial setting value is out of the setting range.\r\n"
+      "Setting ranges for the initial values differ by the decimal places.\r\n"
+      "0 to 65535 (When decimal place=0)\r\n0 to 6553.5 (When decimal place=1)\r\n"
+      "0 to 655.35 (When decimal place=2)\r\n0 to 65.535 (When decimal place=3)");
   EXPECT_FALSE(events.CmdEnd_Click());
   EXPECT_EQ(test::PrColumn(grid), "0 5 5 905");
   EXPECT_EQ(grid.ActiveRow(), 4);

@@ -77,8 +77,6 @@ TEST(ParameterGridTest, HiddenRecordsLeaveNoGapAndProtectedRowsAreCyan) {
     const bool is_protected = row >= 3;
     EXPECT_EQ(grid.Locked(kColPr, row), is_protected) << row;
     EXPECT_EQ(grid.Background(kColPr, row), is_protected ? kProtectedColour : kWhite) << row;
-    EXPECT_EQ(grid.Locked(kColName, row), false) << row;
-    EXPECT_EQ(grid.Locked(kColAux8, row), true) << row;
   }
   EXPECT_EQ(grid.Text(kColDisplayCode, 4), "256");
 }
