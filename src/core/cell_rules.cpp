@@ -86,23 +86,35 @@ int NumberOfCellText(std::string_view text) {
           .value_or(0));
 }
 
-CellSortKey SortKeyOf(CellKind kind, const std::string& text, int value) {
+std::string WholeNumberCellText(std::string_view text) {
+  const auto number = ParseWholeNumber(text, std::numeric_limits<int64_t>::min(),
+                                       std::numeric_limits<int64_t>::max());
+  return number ? std::to_string(*number) : std::string(text);
+}
+
+CellSortKey SortKeyOf(const CellType& type, const std::string& text, int value) {
   CellSortKey key;
-  switch (kind) {
+  switch (type.kind) {
     case CellKind::kWholeNumber: {
       const auto number = ParseWholeNumber(text, std::numeric_limits<int64_t>::min(),
                                            std::numeric_limits<int64_t>::max());
-      key.rank = number ? 1 : 0;
+      key.rank = number ? CellSortKey::kNumber : CellSortKey::kNoNumber;
       key.number = number.value_or(0);
+      break;
+    }
+    case CellKind::kDecimalText: {
+      const auto number = ParseDecimalNumber(text, type.decimal_mark);
+      key.rank = number ? CellSortKey::kDecimal : CellSortKey::kNoNumber;
+      key.decimal = number.value_or(DecimalNumber());
       break;
     }
     case CellKind::kList:
     case CellKind::kCheckBox:
-      key.rank = 1;
+      key.rank = CellSortKey::kNumber;
       key.number = value;
       break;
     default:
-      key.rank = 2;
+      key.rank = CellSortKey::kText;
       key.text = text;
       break;
   }
@@ -111,9 +123,16 @@ CellSortKey SortKeyOf(CellKind kind, const std::string& text, int value) {
 
 int CompareSortKeys(const CellSortKey& a, const CellSortKey& b) {
   if (a.rank != b.rank) return a.rank < b.rank ? -1 : 1;
-  if (a.rank == 1 && a.number != b.number) return a.number < b.number ? -1 : 1;
-  if (a.rank == 2) return a.text.compare(b.text);
-  return 0;
+  switch (a.rank) {
+    case CellSortKey::kNumber:
+      return a.number == b.number ? 0 : a.number < b.number ? -1 : 1;
+    case CellSortKey::kText:
+      return a.text.compare(b.text);
+    case CellSortKey::kDecimal:
+      return CompareDecimalNumbers(a.decimal, b.decimal);
+    default:
+      return 0;
+  }
 }
 
 }  // namespace pfedit

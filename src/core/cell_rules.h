@@ -5,10 +5,12 @@
 // sort. The table model applies these rules to its cells; a view's editors
 // ask the model, so that both always agree.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/decimal_number.h"
 #include "core/table_cell.h"
 
 namespace pfedit {
@@ -35,15 +37,23 @@ inline int CheckBoxValueOf(std::string_view text) {
 // empty number cells as 0, so no-number is not an error here.
 int NumberOfCellText(std::string_view text);
 
-// The place of a cell in a sort. Whole-number cells compare as numbers, with
-// empty or unreadable ones first; lists and check boxes by value; every other
-// cell by the bytes of its text. Keys of one column always have one kind.
+// The text a whole-number cell keeps: a number in its plain form, so that
+// "007" is stored, compared and written as "7". Text that is no number stays
+// as it is, as code may put any text into a cell.
+std::string WholeNumberCellText(std::string_view text);
+
+// The place of a cell in a sort. Whole-number and decimal cells compare as
+// numbers, with empty or unreadable ones first; lists and check boxes by
+// value; every other cell by the bytes of its text. Keys of one column
+// always have one kind.
 struct CellSortKey {
-  int rank = 0;  // 0 no number, 1 number, 2 text
+  enum Rank : uint8_t { kNoNumber, kNumber, kText, kDecimal };
+  Rank rank = kNoNumber;
   long long number = 0;
   std::string_view text;  // points into the cell
+  DecimalNumber decimal;  // points into the cell
 };
-CellSortKey SortKeyOf(CellKind kind, const std::string& text, int value);
+CellSortKey SortKeyOf(const CellType& type, const std::string& text, int value);
 // Negative, zero or positive as a sorts before, with or after b.
 int CompareSortKeys(const CellSortKey& a, const CellSortKey& b);
 

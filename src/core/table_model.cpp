@@ -154,6 +154,14 @@ bool TableModel::Assign(Cell& cell, std::string_view text) const {
       return AssignValue(cell, ListIndexOf(entry.items, text));
     case CellKind::kCheckBox:
       return AssignValue(cell, CheckBoxValueOf(text));
+    case CellKind::kWholeNumber: {
+      // "007" and "7" are one number: keeping the typed zeros would let them
+      // reach the file and make equal numbers compare as different texts.
+      std::string plain = WholeNumberCellText(text);
+      if (cell.text == plain) return false;
+      cell.text = std::move(plain);
+      return true;
+    }
     default:
       if (cell.text == text) return false;
       cell.text.assign(text);
@@ -366,26 +374,49 @@ void TableModel::DeleteRows(int first_row, int count) {
   Notify([&](TableViewListener& l) { l.RowsInserted(first_new, row_count); });
 }
 
-void TableModel::SortRows(int first_row, int last_row, const std::vector<int>& key_columns) {
+void TableModel::SortRows(int first_row, int last_row, const std::vector<int>& key_columns,
+                          std::vector<int>* old_rows) {
   first_row = std::max(first_row, 1);
   last_row = std::min(last_row, RowCount());
-  if (first_row >= last_row) return;
-  std::vector<int> keys;
+  if (old_rows != nullptr) old_rows->clear();
+  if (first_row > last_row) return;
+  const auto count = static_cast<size_t>(last_row - first_row + 1);
+  std::vector<size_t> keys;
   for (const int column : key_columns) {
-    if (column >= 1 && column <= ColumnCount()) keys.push_back(column - 1);
+    if (column >= 1 && column <= ColumnCount()) keys.push_back(static_cast<size_t>(column) - 1);
   }
-  const auto key_of = [this](const Cell& cell) {
-    return SortKeyOf(EntryOf(cell).type.kind, cell.text, cell.value);
-  };
-  std::stable_sort(rows_.begin() + (first_row - 1), rows_.begin() + last_row,
-                   [&](const Row& a, const Row& b) {
-                     for (const int key : keys) {
-                       const int order = CompareSortKeys(key_of(a.cells[static_cast<size_t>(key)]),
-                                                         key_of(b.cells[static_cast<size_t>(key)]));
-                       if (order != 0) return order < 0;
-                     }
-                     return false;
-                   });
+  // Each key is read once per row rather than once per comparison; numbers
+  // would otherwise be parsed again and again.
+  std::vector<CellSortKey> sort_keys(count * keys.size());
+  for (size_t i = 0; i < count; ++i) {
+    const Row& row = rows_[static_cast<size_t>(first_row) - 1 + i];
+    for (size_t k = 0; k < keys.size(); ++k) {
+      const Cell& cell = row.cells[keys[k]];
+      sort_keys[i * keys.size() + k] = SortKeyOf(EntryOf(cell).type, cell.text, cell.value);
+    }
+  }
+  std::vector<size_t> order(count);
+  for (size_t i = 0; i < count; ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    for (size_t k = 0; k < keys.size(); ++k) {
+      const int result =
+          CompareSortKeys(sort_keys[a * keys.size() + k], sort_keys[b * keys.size() + k]);
+      if (result != 0) return result < 0;
+    }
+    return false;
+  });
+  // The keys point into the rows, so they are done with before rows move.
+  sort_keys.clear();
+  std::vector<Row> sorted;
+  sorted.reserve(count);
+  const auto first = rows_.begin() + (first_row - 1);
+  for (const size_t i : order) sorted.push_back(std::move(first[static_cast<std::ptrdiff_t>(i)]));
+  std::move(sorted.begin(), sorted.end(), first);
+  if (old_rows != nullptr) {
+    old_rows->reserve(count);
+    for (const size_t i : order) old_rows->push_back(first_row + static_cast<int>(i));
+  }
+  if (count < 2) return;
   Notify([&](TableViewListener& l) {
     l.CellsChanged(1, first_row, ColumnCount(), last_row);
     l.HeadersChanged(false, first_row, last_row);

@@ -99,7 +99,8 @@ class TableModel {
   // the default type, unlocked and white; writes outside are ignored.
   // Row 0 and column 0 are the header texts.
   const std::string& Text(int column, int row) const;
-  // Code may put any text into text-like cells; a list cell takes the first
+  // Code may put any text into text-like cells, but a whole-number cell keeps
+  // a number in its plain form ("007" becomes "7"); a list cell takes the first
   // item with that text (none: index -1 and empty text), a check box is ticked
   // by any text but "" and "0".
   void SetText(int column, int row, std::string_view text);
@@ -159,9 +160,12 @@ class TableModel {
   void InsertRow();
   void DeleteRows(int first_row, int count);
   // Stable ascending sort of rows first to last by the key columns in order.
-  // Whole numbers compare as numbers (empty ones first), check boxes and lists
-  // by value, all other cells by the bytes of their text.
-  void SortRows(int first_row, int last_row, const std::vector<int>& key_columns);
+  // Whole numbers and decimal texts compare as numbers (empty ones first),
+  // check boxes and lists by value, all other cells by the bytes of their
+  // text. When asked, old_rows gets for each sorted row, first to last, the
+  // row number it had before, so that callers can follow their rows.
+  void SortRows(int first_row, int last_row, const std::vector<int>& key_columns,
+                std::vector<int>* old_rows = nullptr);
 
   // ---- Drawing. Calls nest; see TableViewListener.
   void SuspendDrawing();

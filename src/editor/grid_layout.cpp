@@ -19,8 +19,6 @@ std::string HeaderOf(int column) {
   return std::string();
 }
 
-constexpr int kRowHeaderWidth = 180;
-
 }  // namespace
 
 void SetUpParameterGrid(TableModel& grid) {

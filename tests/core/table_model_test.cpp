@@ -154,6 +154,20 @@ TEST(TableModelSort, NumbersListIndexesAndBytesInKeyOrder) {
   EXPECT_EQ(Column(grid, 4), (Texts{"r3", "r7", "r4", "r5", "r8", "r2", "r1", "r6"}));
 }
 
+TEST(TableModelSort, DecimalTextsCompareAsNumbersAndRowsCanBeFollowed) {
+  TableModel grid(2, 7);
+  for (int r = 1; r <= 7; ++r) grid.SetType(1, r, CellType::DecimalText(6, ','));
+  Fill(grid, 1, {"11", "2,2", "0,4", "", "2,20", "1,2,3", "0,35"});
+  Fill(grid, 2, {"r1", "r2", "r3", "r4", "r5", "r6", "r7"});
+  std::vector<int> old_rows;
+  grid.SortRows(1, 7, {1}, &old_rows);
+  // Empty and unreadable first; 2,2 and 2,20 are equal and keep their order.
+  EXPECT_EQ(Column(grid, 2), (Texts{"r4", "r6", "r7", "r3", "r2", "r5", "r1"}));
+  EXPECT_EQ(old_rows, (std::vector<int>{4, 6, 7, 3, 2, 5, 1}));
+  grid.SortRows(2, 2, {1}, &old_rows);
+  EXPECT_EQ(old_rows, std::vector<int>{2});
+}
+
 TEST(TableModelSort, EqualKeysKeepTheirOrderInLongLists) {
   // Short ranges hide an unstable sort, which sorts them by insertion.
   TableModel grid(2, 200);
@@ -169,18 +183,19 @@ TEST(TableModelSort, EqualKeysKeepTheirOrderInLongLists) {
 }
 
 TEST(TableModelCells, TextAndValueFollowTheCellType) {
-  // Columns: 1 list, 2 check box, 3 text.
-  TableModel grid(3, 1);
+  // Columns: 1 list, 2 check box, 3 text, 4 whole number.
+  TableModel grid(4, 1);
+  grid.SetType(4, 1, CellType::WholeNumber(-999, 999));
   grid.SetText(1, 1, "16");
   grid.SetType(1, 1, CellType::List("0\t1\t16\t32"));
   EXPECT_EQ(grid.Value(1, 1), 2);  // the text already there picks its item
   grid.SetType(2, 1, CellType::OfKind(CellKind::kCheckBox));
   grid.SetText(1, 0, "Pr");
   grid.SetText(0, 1, "first");
-  grid.SetText(4, 1, "outside");
+  grid.SetText(5, 1, "outside");
   EXPECT_EQ(grid.Text(1, 0), "Pr");
   EXPECT_EQ(grid.Text(0, 1), "first");
-  EXPECT_EQ(grid.Text(4, 1), "");
+  EXPECT_EQ(grid.Text(5, 1), "");
 
   struct Case {
     int column;
@@ -189,11 +204,13 @@ TEST(TableModelCells, TextAndValueFollowTheCellType) {
     int expected_value;
     const char* expected_text;
   };
+  // Whole numbers (column 4) keep their plain form, other texts as they come.
   const Case cases[] = {
       {1, nullptr, 3, 3, "32"},   {1, nullptr, 4, -1, ""}, {1, nullptr, -1, -1, ""},
       {1, "1", 0, 1, "1"},        {1, "2", 0, -1, ""},     {2, "x", 0, 1, "1"},
       {2, "0", 0, 0, "0"},        {2, nullptr, 7, 1, "1"}, {2, "", 0, 0, "0"},
       {3, " 42 ", 0, 42, " 42 "}, {3, "4x", 0, 0, "4x"},   {3, nullptr, -5, -5, "-5"},
+      {4, "0905", 0, 905, "905"}, {4, " -0 ", 0, 0, "0"},  {4, "4x", 0, 0, "4x"},
   };
   for (const Case& c : cases) {
     if (c.text != nullptr) {
@@ -348,7 +365,7 @@ TEST(TableModelEvents, UserEditsAndMovesReachTheForm) {
   EXPECT_FALSE(grid.BeginEdit(3, 1));
   EXPECT_FALSE(grid.BeginEdit(1, 4));
   EXPECT_TRUE(grid.CommitEdit(1, 1, "12"));
-  EXPECT_TRUE(grid.CommitEdit(1, 1, "12"));  // unchanged: no change event
+  EXPECT_TRUE(grid.CommitEdit(1, 1, "012"));  // the same number: no change event
   EXPECT_FALSE(grid.CommitEdit(1, 1, "1000"));
   EXPECT_FALSE(grid.CommitEdit(3, 1, "x"));
   EXPECT_TRUE(grid.CommitValue(1, 2, 1));
