@@ -1,8 +1,9 @@
 #include "catalogue/profile.h"
 
-#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <limits>
+#include <random>
 
 #include "core/editor_state.h"
 #include "core/text_services.h"
@@ -43,18 +44,49 @@ uint64_t Load4(const char* at) {
   return word;
 }
 
+// Capitals A to Z of eight bytes at once turned into small letters; every
+// other byte, bytes from 0x80 up included, stays as it is, so that exactly the
+// names that are equal without regard to ASCII case fold alike.
+uint64_t FoldCase(uint64_t word) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  constexpr uint64_t kHighBits = 0x8080808080808080ull;
+  const uint64_t low7 = word & ~kHighBits;
+  // Bit 7 of each byte: set when the low seven bits are above 'Z', resp. at
+  // least 'A'. Neither sum carries into the next byte.
+  const uint64_t above_z = low7 + kOnes * (0x7F - 'Z');
+  const uint64_t from_a = low7 + kOnes * (0x80 - 'A');
+  const uint64_t capital = (from_a ^ above_z) & ~word & kHighBits;
+  return word | (capital >> 2);  // bit 7 shifted to bit 5, 0x20
+}
+
+// Names in a file are chosen by whoever wrote it. With a seed of its own for
+// every run of the program, names that were made to fall into one chain of
+// the tables in one run are spread like any others in the next.
+uint64_t HashSeed() {
+  static const uint64_t seed = [] {
+    uint64_t value =
+        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    try {
+      std::random_device device;
+      value ^= (uint64_t{device()} << 32) ^ device();
+    } catch (...) {
+      // No entropy source: the clock alone still differs from run to run.
+    }
+    return value;
+  }();
+  return seed;
+}
+
 // A hash of eight bytes at a time in which names equal without regard to
-// case hash alike: setting bit 5 of every byte turns capitals into small
-// letters (and merges a few other pairs, which only costs a comparison). The
-// last bytes are read as whole words that may overlap the ones before.
-uint32_t HashIgnoreCase(std::string_view text) {
-  constexpr uint64_t kFold = 0x2020202020202020ull;
+// ASCII case hash alike. The last bytes are read as whole words that may
+// overlap the ones before; short names are read whole.
+uint32_t HashIgnoreCase(std::string_view text, uint64_t seed) {
   constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
   const char* const data = text.data();
   const std::size_t size = text.size();
-  uint64_t hash = size * kMultiplier;
+  uint64_t hash = seed ^ (size * kMultiplier);
   const auto mix = [&hash](uint64_t word) {
-    hash = (hash ^ (word | kFold)) * kMultiplier;
+    hash = (hash ^ FoldCase(word)) * kMultiplier;
     hash ^= hash >> 32;
   };
   if (size >= 8) {
@@ -83,12 +115,14 @@ std::size_t TableSizeFor(std::size_t count) {
 
 // Linear probing over a power-of-two table whose slots hold index + 1 (0 is
 // free): the slot holding an index that matches, or the free slot where the
-// probe ended.
+// probe ended. Adds the slots it passed to `steps`.
 template <typename Matches>
-std::size_t ProbeSlot(const uint32_t* slots, std::size_t size, uint32_t hash, Matches matches) {
+std::size_t ProbeSlot(const uint32_t* slots, std::size_t size, uint32_t hash, Matches matches,
+                      std::size_t& steps) {
   const std::size_t mask = size - 1;
   for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
     if (slots[slot] == 0 || matches(slots[slot] - 1)) return slot;
+    ++steps;
   }
 }
 
@@ -149,7 +183,7 @@ bool ProfileLineReader::Next(std::string_view* line) {
 // ---------------------------------------------------------------------------
 
 ProfileIndex::ProfileIndex(std::string_view text)
-    : text_(text.substr(0, std::numeric_limits<uint32_t>::max())) {
+    : text_(text.substr(0, std::numeric_limits<uint32_t>::max())), seed_(HashSeed()) {
   entries_.reserve(text_.size() / 16);
   ProfileLineReader reader(text_);
   std::string_view line;
@@ -158,7 +192,7 @@ ProfileIndex::ProfileIndex(std::string_view text)
     if (parsed.kind == ProfileLine::kSection) {
       Section section;
       section.name = parsed.name;
-      section.hash = HashIgnoreCase(parsed.name);
+      section.hash = HashIgnoreCase(parsed.name, seed_);
       section.first_entry = static_cast<uint32_t>(entries_.size());
       sections_.push_back(section);
       if (!parsed.name.empty()) names_.push_back(parsed.name);
@@ -179,11 +213,13 @@ void ProfileIndex::BuildTables() {
   key_slots_.reserve(entries_.size() * 2 + sections_.size() * 4);
   for (uint32_t i = 0; i < sections_.size(); ++i) {
     Section& section = sections_[i];
-    const std::size_t slot =
-        ProbeSlot(section_slots_.data(), section_slots_.size(), section.hash, [&](uint32_t held) {
+    const std::size_t slot = ProbeSlot(
+        section_slots_.data(), section_slots_.size(), section.hash,
+        [&](uint32_t held) {
           return sections_[held].hash == section.hash &&
                  EqualsIgnoreCase(sections_[held].name, section.name);
-        });
+        },
+        probes_);
     // A section whose name occurred before is shadowed: no table, its keys
     // are never found.
     if (section_slots_[slot] != 0) continue;
@@ -195,9 +231,9 @@ void ProfileIndex::BuildTables() {
     uint32_t* const slots = key_slots_.data() + section.first_slot;
     for (uint32_t e = section.first_entry; e < section.first_entry + section.entry_count; ++e) {
       const std::string_view key = Key(entries_[e]);
-      const std::size_t key_slot =
-          ProbeSlot(slots, section.slot_count, HashIgnoreCase(key),
-                    [&](uint32_t held) { return EqualsIgnoreCase(Key(entries_[held]), key); });
+      const std::size_t key_slot = ProbeSlot(
+          slots, section.slot_count, HashIgnoreCase(key, seed_),
+          [&](uint32_t held) { return EqualsIgnoreCase(Key(entries_[held]), key); }, probes_);
       if (slots[key_slot] == 0) slots[key_slot] = e + 1;  // else a later duplicate: the first wins
     }
   }
@@ -206,11 +242,14 @@ void ProfileIndex::BuildTables() {
 std::optional<uint32_t> ProfileIndex::FindSection(std::string_view name) const {
   // The reader asks for the keys of one section after the other.
   if (last_index_ && name == last_section_) return last_index_;
-  const uint32_t hash = HashIgnoreCase(name);
-  const std::size_t slot =
-      ProbeSlot(section_slots_.data(), section_slots_.size(), hash, [&](uint32_t held) {
+  const uint32_t hash = HashIgnoreCase(name, seed_);
+  std::size_t steps = 0;
+  const std::size_t slot = ProbeSlot(
+      section_slots_.data(), section_slots_.size(), hash,
+      [&](uint32_t held) {
         return sections_[held].hash == hash && EqualsIgnoreCase(sections_[held].name, name);
-      });
+      },
+      steps);
   if (section_slots_[slot] == 0) return std::nullopt;
   last_section_.assign(name);
   last_index_ = section_slots_[slot] - 1;
@@ -223,10 +262,10 @@ std::optional<std::string_view> ProfileIndex::Find(std::string_view section,
   if (!index) return std::nullopt;
   const Section& found = sections_[*index];
   const uint32_t* const slots = key_slots_.data() + found.first_slot;
-  const uint32_t hash = HashIgnoreCase(key);
-  const std::size_t slot = ProbeSlot(slots, found.slot_count, hash, [&](uint32_t held) {
-    return EqualsIgnoreCase(Key(entries_[held]), key);
-  });
+  std::size_t steps = 0;
+  const std::size_t slot = ProbeSlot(
+      slots, found.slot_count, HashIgnoreCase(key, seed_),
+      [&](uint32_t held) { return EqualsIgnoreCase(Key(entries_[held]), key); }, steps);
   if (slots[slot] == 0) return std::nullopt;
   return Value(entries_[slots[slot] - 1]);
 }

@@ -87,6 +87,11 @@ class ProfileIndex final : public Profile {
   std::vector<std::string_view> SectionNames() const override { return names_; }
   std::optional<std::string_view> Find(std::string_view section,
                                        std::string_view key) const override;
+  // The slots the table probes passed while indexing, beyond the first one
+  // each name looks at. Stays below a small multiple of the number of lines
+  // whatever the names are; a hash that merges names which differ would show
+  // here long before it shows in a stop watch.
+  std::size_t ProbeCount() const { return probes_; }
 
  private:
   struct Section {
@@ -115,6 +120,8 @@ class ProfileIndex final : public Profile {
   std::optional<uint32_t> FindSection(std::string_view name) const;
 
   std::string_view text_;
+  uint64_t seed_;
+  std::size_t probes_ = 0;
   std::vector<std::string_view> names_;
   std::vector<Section> sections_;  // every header in file order
   std::vector<Entry> entries_;     // every key line inside a section, in file order

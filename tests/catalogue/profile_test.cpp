@@ -167,6 +167,50 @@ TEST(ProfileTest, IndexAgreesWithScanOnRandomText) {
   }
 }
 
+// Names that differ only in bytes a careless case fold merges, and names
+// that are equal without regard to case (the first one wins): the tables
+// pass few slots per name however the names are chosen.
+TEST(ProfileTest, TablesProbeFewSlotsPerName) {
+  struct Case {
+    const char* what;
+    char one;
+    char other;
+    bool distinct;
+  };
+  const std::vector<Case> cases{
+      {"plain letters", 'x', 'y', true},
+      {"@ and `", '@', '`', true},
+      {"[ and {", '[', '{', true},
+      {"0 and 0x10", '0', '\x10', true},
+      {"0xC4 and 0xE4", '\xC4', '\xE4', true},
+      {"a and A", 'a', 'A', false},
+  };
+  constexpr int kNames = 4096;  // every mix of the two bytes over 12 places
+  for (const Case& c : cases) {
+    std::vector<std::string> names;
+    std::string text;
+    for (int bits = 0; bits < kNames; ++bits) {
+      std::string name = "n";
+      for (int place = 0; place < 12; ++place) name += (bits >> place & 1) ? c.other : c.one;
+      text += "[" + name + "]\nk=" + std::to_string(bits) + "\n";
+      names.push_back(std::move(name));
+    }
+    text += "[S]\n";
+    for (int bits = 0; bits < kNames; ++bits) {
+      text += names[bits] + "=" + std::to_string(bits) + "\n";
+    }
+    const ProfileIndex index(text);
+    // About one in three names passes a slot; a hash that merges the names
+    // passes millions.
+    EXPECT_LT(index.ProbeCount(), std::size_t{2 * kNames}) << c.what;
+    for (const int bits : {0, 1, 2730, kNames - 1}) {
+      const std::string expected = std::to_string(c.distinct ? bits : 0);
+      EXPECT_EQ(index.Find(names[bits], "k"), expected) << c.what;
+      EXPECT_EQ(index.Find("S", names[bits]), expected) << c.what;
+    }
+  }
+}
+
 // Inputs that a quadratic line split or lookup would never finish.
 TEST(ProfileTest, LargeInputsStayLinear) {
   std::string lone_cr = "[S]\r";
