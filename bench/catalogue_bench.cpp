@@ -22,6 +22,7 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/profile.h"
 #include "core/platform.h"
+#include "oracle/profile_scan.h"
 #include "tools/gendata.h"
 
 namespace {
@@ -60,12 +61,12 @@ class FilePerKeyProfile final : public Profile {
   explicit FilePerKeyProfile(std::string path) : path_(std::move(path)) {}
   std::vector<std::string_view> SectionNames() const override {
     platform::ReadWholeFile(path_, &names_text_);
-    return ProfileScan(names_text_).SectionNames();
+    return test::ProfileScan(names_text_).SectionNames();
   }
   std::optional<std::string_view> Find(std::string_view section,
                                        std::string_view key) const override {
     platform::ReadWholeFile(path_, &key_text_);
-    return ProfileScan(key_text_).Find(section, key);
+    return test::ProfileScan(key_text_).Find(section, key);
   }
 
  private:

@@ -19,6 +19,7 @@
 #include "core/model_codes.h"
 #include "core/text_services.h"
 #include "fuzz_check.h"
+#include "oracle/profile_scan.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const CatalogueReadResult read = ReadCatalogueText(text, '.');
 
   if (size <= 4096) {  // the scan rereads the text for every key
-    const ProfileScan scan(text);
+    const test::ProfileScan scan(text);
     const CatalogueReadResult scanned = ReadCatalogueProfile(scan, '.');
     Check(scanned.status == read.status, "index and scan give one status");
     Check(scanned.overflow == read.overflow, "index and scan see the same sections");

@@ -132,20 +132,6 @@ class ProfileIndex final : public Profile {
   mutable std::optional<uint32_t> last_index_;
 };
 
-// Scans the text from the start for every lookup, as the service does with
-// the file. Slow on purpose: the plain statement of the rules, kept as the
-// reference the index is checked against.
-class ProfileScan final : public Profile {
- public:
-  explicit ProfileScan(std::string_view text) : text_(text) {}
-  std::vector<std::string_view> SectionNames() const override;
-  std::optional<std::string_view> Find(std::string_view section,
-                                       std::string_view key) const override;
-
- private:
-  std::string_view text_;
-};
-
 // What the service puts into a buffer of `size` characters when asked for all
 // section names: each name followed by a zero, and one more zero after the
 // last. Returns the length it reports (the characters before the final zero).

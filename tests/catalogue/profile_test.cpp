@@ -8,6 +8,8 @@
 #include <tuple>
 #include <vector>
 
+#include "oracle/profile_scan.h"
+
 namespace pfedit {
 namespace {
 
@@ -58,7 +60,7 @@ TEST(ProfileTest, LookupFollowsTheProfileRules) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ProfileIndex(c.text).Find(c.section, c.key), c.expected) << c.text;
-    EXPECT_EQ(ProfileScan(c.text).Find(c.section, c.key), c.expected) << c.text;
+    EXPECT_EQ(test::ProfileScan(c.text).Find(c.section, c.key), c.expected) << c.text;
   }
 }
 
@@ -66,7 +68,7 @@ TEST(ProfileTest, SectionNamesInFileOrderWithDuplicatesWithoutEmptyNames) {
   const std::string text = "k=v\n[B]\n[a]\n; [C]\n[]\n  [b]\nx[D]\n[ E ]x\n";
   const std::vector<std::string_view> expected{"B", "a", "b", "E"};
   EXPECT_EQ(ProfileIndex(text).SectionNames(), expected);
-  EXPECT_EQ(ProfileScan(text).SectionNames(), expected);
+  EXPECT_EQ(test::ProfileScan(text).SectionNames(), expected);
 }
 
 // The service's cut of a too small buffer: whole names while the name and
@@ -156,7 +158,7 @@ TEST(ProfileTest, IndexAgreesWithScanOnRandomText) {
       text += pieces[random() % pieces.size()] + ends[random() % ends.size()];
     }
     const ProfileIndex index(text);
-    const ProfileScan scan(text);
+    const test::ProfileScan scan(text);
     ASSERT_EQ(index.SectionNames(), scan.SectionNames()) << text;
     for (const char* section : {"a", "b", "B", ""}) {
       for (const char* key : {"a", "b", "c", ""}) {
