@@ -1,26 +1,35 @@
 // Reading a 256-model catalogue, next to its floor and to the per-key way the
 // platform's profile service reads it:
-// - BM_CatalogueRead: read, index and validate the file, as the editor does;
+// - BM_CatalogueRead: read, index and validate the file with the locale's
+//   decimal separator, as the editor does; heap_x_file is its peak heap over
+//   the file size;
 // - BM_LineScanFloor: the same file read into memory and split into lines
 //   with memchr, the least any reader of it must do;
 // - BM_CatalogueParse / BM_LineScanInMemory: the same two without the file
 //   access, over bytes already in memory; BM_ProfileIndex, the index alone;
 // - BM_ModelsCopyFloor: a copy of the 256 finished records, what building
 //   them costs whatever the parser;
+// - BM_CliListJson: pfedit-cli list --json on the folder, output discarded;
+// - BM_IndexNames/plain and /fold_pairs: 40000 section names made of letters,
+//   and of pairs that differ only in bit 5 ('@' and '`', '[' and '{'); the
+//   two must cost alike (probes_per_name shows the table's work);
 // - BM_PerKeyBaseline: the same reader over a profile that opens, scans and
 //   closes the file for every key, as the service does.
 
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <random>
+#include <streambuf>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/profile.h"
+#include "cli/commands.h"
 #include "core/platform.h"
 #include "oracle/profile_scan.h"
 #include "tools/gendata.h"
@@ -28,6 +37,8 @@
 namespace {
 
 using namespace pfedit;
+using bench::CountLines;
+using bench::PeakHeap;
 
 constexpr int kModels = 256;
 
@@ -75,30 +86,35 @@ class FilePerKeyProfile final : public Profile {
   mutable std::string key_text_;
 };
 
-std::size_t CountLines(const std::string& bytes) {
-  std::size_t lines = 0;
-  const char* at = bytes.data();
-  const char* const end = at + bytes.size();
-  while (at < end) {
-    const void* found = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
-    ++lines;
-    if (found == nullptr) break;
-    at = static_cast<const char*>(found) + 1;
-  }
-  return lines;
-}
+// Output nobody reads.
+class NullBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
 
 void Expect256(benchmark::State& state, const CatalogueReadResult& result) {
   if (result.status != 0 || result.models.size() != kModels) state.SkipWithError("read failed");
 }
 
+// The peak heap of the latest iteration over the size of the file.
+void ReportHeap(benchmark::State& state, std::size_t peak) {
+  state.counters["heap_x_file"] =
+      static_cast<double>(peak) / static_cast<double>(Shared().bytes.size());
+}
+
 void BM_CatalogueRead(benchmark::State& state) {
   const Folder& folder = Shared();
+  std::size_t peak = 0;
   for (auto _ : state) {
-    const CatalogueReadResult result = ReadCatalogueFile(folder.file, '.');
+    const PeakHeap heap;
+    const CatalogueReadResult result =
+        ReadCatalogueFile(folder.file, platform::LocaleDecimalSeparator());
+    peak = heap.Bytes();
     Expect256(state, result);
     benchmark::DoNotOptimize(result.models.data());
   }
+  ReportHeap(state, peak);
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * folder.bytes.size()));
 }
 BENCHMARK(BM_CatalogueRead);
@@ -116,11 +132,15 @@ BENCHMARK(BM_LineScanFloor);
 
 void BM_CatalogueParse(benchmark::State& state) {
   const Folder& folder = Shared();
+  std::size_t peak = 0;
   for (auto _ : state) {
+    const PeakHeap heap;
     const CatalogueReadResult result = ReadCatalogueText(folder.bytes, '.');
+    peak = heap.Bytes();
     Expect256(state, result);
     benchmark::DoNotOptimize(result.models.data());
   }
+  ReportHeap(state, peak);
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * folder.bytes.size()));
 }
 BENCHMARK(BM_CatalogueParse);
@@ -128,10 +148,14 @@ BENCHMARK(BM_CatalogueParse);
 // The one-pass index alone, without the reader's lookups and records.
 void BM_ProfileIndex(benchmark::State& state) {
   const Folder& folder = Shared();
+  std::size_t peak = 0;
   for (auto _ : state) {
+    const PeakHeap heap;
     const ProfileIndex index(folder.bytes);
+    peak = heap.Bytes();
     benchmark::DoNotOptimize(index.Find("Model_256", "ModelName"));
   }
+  ReportHeap(state, peak);
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * folder.bytes.size()));
 }
 BENCHMARK(BM_ProfileIndex);
@@ -153,6 +177,47 @@ void BM_ModelsCopyFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_ModelsCopyFloor);
 
+void BM_CliListJson(benchmark::State& state) {
+  const Folder& folder = Shared();
+  NullBuffer null;
+  std::ostream out(&null);
+  std::size_t peak = 0;
+  for (auto _ : state) {
+    const PeakHeap heap;
+    if (cli::RunList({folder.folder, "--json"}, out, out) != 0) state.SkipWithError("list failed");
+    peak = heap.Bytes();
+  }
+  ReportHeap(state, peak);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * folder.bytes.size()));
+}
+BENCHMARK(BM_CliListJson);
+
+// 40000 section headers with one key each. Names of 16 characters: a prefix
+// and the bits of the number spelled with two characters.
+std::string NamesText(char zero, char one) {
+  std::string text;
+  for (int number = 0; number < 40000; ++number) {
+    text += "[n";
+    for (int bit = 0; bit < 16; ++bit) text += (number >> bit & 1) ? one : zero;
+    text += "]\nk=v\n";
+  }
+  return text;
+}
+
+void BM_IndexNames(benchmark::State& state) {
+  const bool fold_pairs = state.range(0) != 0;
+  const std::string text = fold_pairs ? NamesText('@', '`') : NamesText('x', 'y');
+  std::size_t probes = 0;
+  for (auto _ : state) {
+    const ProfileIndex index(text);
+    probes = index.ProbeCount();
+    benchmark::DoNotOptimize(index.Find("n@@@", "k"));
+  }
+  state.counters["probes_per_name"] = static_cast<double>(probes) / 40000.0;
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_IndexNames)->ArgName("fold_pairs")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 void BM_PerKeyBaseline(benchmark::State& state) {
   const Folder& folder = Shared();
   for (auto _ : state) {
@@ -163,5 +228,15 @@ void BM_PerKeyBaseline(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PerKeyBaseline)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+[[maybe_unused]] const bool kRatios[] = {
+    bench::RegisterRatio("BM_CatalogueRead", "BM_LineScanFloor"),
+    bench::RegisterRatio("BM_CatalogueParse", "BM_LineScanInMemory"),
+    bench::RegisterRatio("BM_ProfileIndex", "BM_LineScanInMemory"),
+    bench::RegisterRatio("BM_CatalogueParse", "BM_ModelsCopyFloor"),
+    bench::RegisterRatio("BM_CliListJson", "BM_LineScanFloor"),
+    bench::RegisterRatio("BM_IndexNames/fold_pairs:1", "BM_IndexNames/fold_pairs:0"),
+    bench::RegisterRatio("BM_PerKeyBaseline/iterations:2", "BM_CatalogueRead"),
+};
 
 }  // namespace
