@@ -21,11 +21,13 @@ constexpr std::size_t kHeader = alignof(std::max_align_t);
 
 std::atomic<std::size_t> heap_in_use{0};
 std::atomic<std::size_t> heap_peak{0};
+std::atomic<std::size_t> heap_blocks{0};
 
 void* Allocate(std::size_t size) {
   void* block = std::malloc(size + kHeader);
   if (block == nullptr) throw std::bad_alloc();
   std::memcpy(block, &size, sizeof size);
+  heap_blocks.fetch_add(1, std::memory_order_relaxed);
   const std::size_t now = heap_in_use.fetch_add(size, std::memory_order_relaxed) + size;
   std::size_t peak = heap_peak.load(std::memory_order_relaxed);
   while (now > peak && !heap_peak.compare_exchange_weak(peak, now, std::memory_order_relaxed)) {
@@ -112,12 +114,15 @@ std::size_t CountLines(std::string_view bytes) {
   return lines;
 }
 
-PeakHeap::PeakHeap() : base_(heap_in_use.load(std::memory_order_relaxed)) {
+PeakHeap::PeakHeap()
+    : base_(heap_in_use.load(std::memory_order_relaxed)),
+      blocks_(heap_blocks.load(std::memory_order_relaxed)) {
   heap_peak.store(base_, std::memory_order_relaxed);
 }
 
-std::size_t PeakHeap::Bytes() const {
-  return heap_peak.load(std::memory_order_relaxed) - base_;
+PeakHeap::Use PeakHeap::Since() const {
+  return {heap_peak.load(std::memory_order_relaxed) - base_,
+          heap_blocks.load(std::memory_order_relaxed) - blocks_};
 }
 
 bool RegisterRatio(const char* name, const char* floor, Clock clock) {

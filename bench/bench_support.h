@@ -14,15 +14,21 @@ namespace pfedit::bench {
 // reader of a line-based file does with its bytes.
 std::size_t CountLines(std::string_view bytes);
 
-// The heap in use above the level at construction, at its highest since:
-// every operator new and delete of the program is counted.
+// The heap in use above the level at construction, at its highest since, and
+// the blocks allocated since: every operator new and delete of the program
+// is counted.
 class PeakHeap {
  public:
+  struct Use {
+    std::size_t bytes = 0;
+    std::size_t blocks = 0;
+  };
   PeakHeap();
-  std::size_t Bytes() const;
+  Use Since() const;
 
  private:
   std::size_t base_;
+  std::size_t blocks_;
 };
 
 enum class Clock { kCpu, kReal };

@@ -97,20 +97,22 @@ void Expect256(benchmark::State& state, const CatalogueReadResult& result) {
   if (result.status != 0 || result.models.size() != kModels) state.SkipWithError("read failed");
 }
 
-// The peak heap of the latest iteration over the size of the file.
-void ReportHeap(benchmark::State& state, std::size_t peak) {
+// The peak heap of the latest iteration over the size of the file, and the
+// blocks it allocated per model.
+void ReportHeap(benchmark::State& state, const PeakHeap::Use& use) {
   state.counters["heap_x_file"] =
-      static_cast<double>(peak) / static_cast<double>(Shared().bytes.size());
+      static_cast<double>(use.bytes) / static_cast<double>(Shared().bytes.size());
+  state.counters["blocks_per_model"] = static_cast<double>(use.blocks) / kModels;
 }
 
 void BM_CatalogueRead(benchmark::State& state) {
   const Folder& folder = Shared();
-  std::size_t peak = 0;
+  PeakHeap::Use peak;
   for (auto _ : state) {
     const PeakHeap heap;
     const CatalogueReadResult result =
         ReadCatalogueFile(folder.file, platform::LocaleDecimalSeparator());
-    peak = heap.Bytes();
+    peak = heap.Since();
     Expect256(state, result);
     benchmark::DoNotOptimize(result.models.data());
   }
@@ -132,11 +134,11 @@ BENCHMARK(BM_LineScanFloor);
 
 void BM_CatalogueParse(benchmark::State& state) {
   const Folder& folder = Shared();
-  std::size_t peak = 0;
+  PeakHeap::Use peak;
   for (auto _ : state) {
     const PeakHeap heap;
     const CatalogueReadResult result = ReadCatalogueText(folder.bytes, '.');
-    peak = heap.Bytes();
+    peak = heap.Since();
     Expect256(state, result);
     benchmark::DoNotOptimize(result.models.data());
   }
@@ -148,11 +150,11 @@ BENCHMARK(BM_CatalogueParse);
 // The one-pass index alone, without the reader's lookups and records.
 void BM_ProfileIndex(benchmark::State& state) {
   const Folder& folder = Shared();
-  std::size_t peak = 0;
+  PeakHeap::Use peak;
   for (auto _ : state) {
     const PeakHeap heap;
     const ProfileIndex index(folder.bytes);
-    peak = heap.Bytes();
+    peak = heap.Since();
     benchmark::DoNotOptimize(index.Find("Model_256", "ModelName"));
   }
   ReportHeap(state, peak);
@@ -170,10 +172,14 @@ BENCHMARK(BM_LineScanInMemory);
 // What building the 256 records alone costs: a copy of a finished catalogue.
 void BM_ModelsCopyFloor(benchmark::State& state) {
   const ModelCatalogue models = ReadCatalogueText(Shared().bytes, '.').models;
+  PeakHeap::Use peak;
   for (auto _ : state) {
+    const PeakHeap heap;
     ModelCatalogue copy = models;
+    peak = heap.Since();
     benchmark::DoNotOptimize(copy.data());
   }
+  ReportHeap(state, peak);
 }
 BENCHMARK(BM_ModelsCopyFloor);
 
@@ -181,11 +187,11 @@ void BM_CliListJson(benchmark::State& state) {
   const Folder& folder = Shared();
   NullBuffer null;
   std::ostream out(&null);
-  std::size_t peak = 0;
+  PeakHeap::Use peak;
   for (auto _ : state) {
     const PeakHeap heap;
     if (cli::RunList({folder.folder, "--json"}, out, out) != 0) state.SkipWithError("list failed");
-    peak = heap.Bytes();
+    peak = heap.Since();
   }
   ReportHeap(state, peak);
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * folder.bytes.size()));

@@ -1,5 +1,6 @@
 #include "catalogue/profile.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <limits>
@@ -107,23 +108,67 @@ uint32_t HashIgnoreCase(std::string_view text, uint64_t seed) {
   return static_cast<uint32_t>(hash);
 }
 
-std::size_t TableSizeFor(std::size_t count) {
-  std::size_t size = 4;
-  while (size < count * 2) size *= 2;
-  return size;
+// Tables are kept at most half full, so that a name that is missing (the
+// reader ends every numbered family with one) passes few slots. A table of
+// any size takes a slot from the high bits of the hash by one multiplication.
+uint32_t TableSize(std::size_t count) {
+  return static_cast<uint32_t>(2 * count + 1);
 }
 
-// Linear probing over a power-of-two table whose slots hold index + 1 (0 is
-// free): the slot holding an index that matches, or the free slot where the
-// probe ended. Adds the slots it passed to `steps`.
+// Linear probing over a table whose slots hold index + 1 (0 is free): the
+// slot holding an index that matches, or the free slot where the probe
+// ended. Adds the slots it passed to `steps`.
 template <typename Matches>
-std::size_t ProbeSlot(const uint32_t* slots, std::size_t size, uint32_t hash, Matches matches,
-                      std::size_t& steps) {
-  const std::size_t mask = size - 1;
-  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-    if (slots[slot] == 0 || matches(slots[slot] - 1)) return slot;
+uint32_t ProbeSlot(const uint32_t* slots, uint32_t size, uint32_t hash, Matches matches,
+                   std::size_t& steps) {
+  uint32_t slot = static_cast<uint32_t>((uint64_t{hash} * size) >> 32);
+  while (slots[slot] != 0 && !matches(slots[slot] - 1)) {
     ++steps;
+    if (++slot == size) slot = 0;
   }
+  return slot;
+}
+
+// Upper bounds of the headers and key lines of a text, from one pass that
+// the compiler turns into wide compares: a header holds a '[', a key line a
+// '=', and neither outnumbers the lines.
+struct LineBounds {
+  std::size_t headers = 0;
+  std::size_t keys = 0;
+};
+LineBounds CountLineBounds(std::string_view text) {
+  std::size_t brackets = 0;
+  std::size_t equals = 0;
+  std::size_t ends = 0;
+  // Blocks of at most 255 bytes, counted in bytes: the compiler then
+  // compares and adds 16 or 32 bytes at a time without widening.
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.size(), at + 255);
+    uint8_t block_brackets = 0;
+    uint8_t block_equals = 0;
+    uint8_t block_ends = 0;
+    for (; at < end; ++at) {
+      const char c = text[at];
+      block_brackets += c == '[';
+      block_equals += c == '=';
+      block_ends += (c == '\n') | (c == '\r');
+    }
+    brackets += block_brackets;
+    equals += block_equals;
+    ends += block_ends;
+  }
+  const std::size_t lines = ends + 1;
+  return {std::min(brackets, lines), std::min(equals, lines)};
+}
+
+// Whether one of the eight bytes is a CR or an LF: a byte equal to one of
+// them turns into a zero byte, and a zero byte keeps its top bit set after
+// subtracting one from every byte.
+bool HasLineEnd(uint64_t word) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  constexpr uint64_t kHighBits = 0x8080808080808080ull;
+  const auto has_zero = [](uint64_t v) { return (v - kOnes) & ~v & kHighBits; };
+  return (has_zero(word ^ (kOnes * '\n')) | has_zero(word ^ (kOnes * '\r'))) != 0;
 }
 
 // Profile lines and values are short: a plain loop beats a library call.
@@ -170,9 +215,11 @@ ProfileLine ParseProfileLine(std::string_view line) {
 bool ProfileLineReader::Next(std::string_view* line) {
   const std::size_t size = text_.size();
   if (pos_ >= size) return false;
-  // Lines are short: one pass over the bytes beats two searches per line.
+  // One pass for both line ends (two searches would rescan a text that uses
+  // only one of them), eight bytes at a time up to the word that holds one.
   const char* const data = text_.data();
   std::size_t end = pos_;
+  while (end + 8 <= size && !HasLineEnd(Load8(data + end))) end += 8;
   while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
   *line = text_.substr(pos_, end - pos_);
   pos_ = end + 1;
@@ -184,22 +231,26 @@ bool ProfileLineReader::Next(std::string_view* line) {
 
 ProfileIndex::ProfileIndex(std::string_view text)
     : text_(text.substr(0, std::numeric_limits<uint32_t>::max())), seed_(HashSeed()) {
-  entries_.reserve(text_.size() / 16);
+  // Sized once from the text: grown tables would keep up to half their room
+  // unused, and copying them would hold both at once.
+  const LineBounds bounds = CountLineBounds(text_);
+  sections_.reserve(bounds.headers);
+  entries_.reserve(bounds.keys);
+  const auto at = [this](std::string_view part) {
+    return static_cast<uint32_t>(part.data() - text_.data());
+  };
   ProfileLineReader reader(text_);
   std::string_view line;
   while (reader.Next(&line)) {
     const ProfileLine parsed = ParseProfileLine(line);
     if (parsed.kind == ProfileLine::kSection) {
       Section section;
-      section.name = parsed.name;
+      section.name_at = at(parsed.name);
+      section.name_size = static_cast<uint32_t>(parsed.name.size());
       section.hash = HashIgnoreCase(parsed.name, seed_);
       section.first_entry = static_cast<uint32_t>(entries_.size());
       sections_.push_back(section);
-      if (!parsed.name.empty()) names_.push_back(parsed.name);
     } else if (parsed.kind == ProfileLine::kKey && !sections_.empty()) {
-      const auto at = [this](std::string_view part) {
-        return static_cast<uint32_t>(part.data() - text_.data());
-      };
       entries_.push_back({at(parsed.name), static_cast<uint32_t>(parsed.name.size()),
                           at(parsed.value), static_cast<uint32_t>(parsed.value.size())});
       ++sections_.back().entry_count;
@@ -208,33 +259,46 @@ ProfileIndex::ProfileIndex(std::string_view text)
   BuildTables();
 }
 
+std::vector<std::string_view> ProfileIndex::SectionNames() const {
+  std::vector<std::string_view> names;
+  for (const Section& section : sections_) {
+    if (section.name_size != 0) names.push_back(Name(section));
+  }
+  return names;
+}
+
 void ProfileIndex::BuildTables() {
-  section_slots_.assign(TableSizeFor(sections_.size()), 0);
-  key_slots_.reserve(entries_.size() * 2 + sections_.size() * 4);
+  // First the sections: a name that occurred before is shadowed, gets no key
+  // table, and its keys are never found. Then one block for all key tables.
+  section_slots_.assign(TableSize(sections_.size()), 0);
+  std::size_t key_slot_count = 0;
   for (uint32_t i = 0; i < sections_.size(); ++i) {
     Section& section = sections_[i];
-    const std::size_t slot = ProbeSlot(
-        section_slots_.data(), section_slots_.size(), section.hash,
+    const std::string_view name = Name(section);
+    const uint32_t slot = ProbeSlot(
+        section_slots_.data(), static_cast<uint32_t>(section_slots_.size()), section.hash,
         [&](uint32_t held) {
           return sections_[held].hash == section.hash &&
-                 EqualsIgnoreCase(sections_[held].name, section.name);
+                 EqualsIgnoreCase(Name(sections_[held]), name);
         },
         probes_);
-    // A section whose name occurred before is shadowed: no table, its keys
-    // are never found.
     if (section_slots_[slot] != 0) continue;
     section_slots_[slot] = i + 1;
+    section.first_slot = static_cast<uint32_t>(key_slot_count);
+    section.slot_count = TableSize(section.entry_count);
+    key_slot_count += section.slot_count;
+  }
 
-    section.first_slot = static_cast<uint32_t>(key_slots_.size());
-    section.slot_count = static_cast<uint32_t>(TableSizeFor(section.entry_count));
-    key_slots_.resize(key_slots_.size() + section.slot_count, 0);
+  key_slots_.assign(key_slot_count, 0);
+  for (const Section& section : sections_) {
+    if (section.slot_count == 0) continue;
     uint32_t* const slots = key_slots_.data() + section.first_slot;
     for (uint32_t e = section.first_entry; e < section.first_entry + section.entry_count; ++e) {
       const std::string_view key = Key(entries_[e]);
-      const std::size_t key_slot = ProbeSlot(
+      const uint32_t slot = ProbeSlot(
           slots, section.slot_count, HashIgnoreCase(key, seed_),
           [&](uint32_t held) { return EqualsIgnoreCase(Key(entries_[held]), key); }, probes_);
-      if (slots[key_slot] == 0) slots[key_slot] = e + 1;  // else a later duplicate: the first wins
+      if (slots[slot] == 0) slots[slot] = e + 1;  // else a later duplicate: the first wins
     }
   }
 }
@@ -244,10 +308,10 @@ std::optional<uint32_t> ProfileIndex::FindSection(std::string_view name) const {
   if (last_index_ && name == last_section_) return last_index_;
   const uint32_t hash = HashIgnoreCase(name, seed_);
   std::size_t steps = 0;
-  const std::size_t slot = ProbeSlot(
-      section_slots_.data(), section_slots_.size(), hash,
+  const uint32_t slot = ProbeSlot(
+      section_slots_.data(), static_cast<uint32_t>(section_slots_.size()), hash,
       [&](uint32_t held) {
-        return sections_[held].hash == hash && EqualsIgnoreCase(sections_[held].name, name);
+        return sections_[held].hash == hash && EqualsIgnoreCase(Name(sections_[held]), name);
       },
       steps);
   if (section_slots_[slot] == 0) return std::nullopt;
@@ -263,7 +327,7 @@ std::optional<std::string_view> ProfileIndex::Find(std::string_view section,
   const Section& found = sections_[*index];
   const uint32_t* const slots = key_slots_.data() + found.first_slot;
   std::size_t steps = 0;
-  const std::size_t slot = ProbeSlot(
+  const uint32_t slot = ProbeSlot(
       slots, found.slot_count, HashIgnoreCase(key, seed_),
       [&](uint32_t held) { return EqualsIgnoreCase(Key(entries_[held]), key); }, steps);
   if (slots[slot] == 0) return std::nullopt;
@@ -289,18 +353,6 @@ std::size_t GetProfileSectionNames(const Profile& profile, std::size_t size, std
   return used;
 }
 
-std::size_t GetProfileString(const Profile& profile, std::string_view section, std::string_view key,
-                             std::string_view default_text, std::size_t size, std::string* buffer) {
-  if (size == 0) {
-    buffer->clear();
-    return 0;
-  }
-  const std::optional<std::string_view> found = profile.Find(section, key);
-  const std::string_view source = found ? *found : default_text;
-  buffer->assign(source.substr(0, size - 1));
-  return buffer->size();
-}
-
 bool ReadSectionNames(const Profile& profile, std::vector<std::string>* names, bool* overflow) {
   names->clear();
   *overflow = false;
@@ -322,13 +374,14 @@ bool ReadSectionNames(const Profile& profile, std::vector<std::string>* names, b
   return !names->empty() && names->front() != kProfileReadError;
 }
 
-bool ReadKey(const Profile& profile, std::string_view section, std::string_view key,
-             std::string* value) {
-  const std::size_t length =
-      GetProfileString(profile, section, key, kProfileReadError, kProfileValueBufferSize, value);
-  const std::size_t zero = Find(*value, '\0', 0);
-  if (zero != std::string::npos) value->resize(zero);
-  return length != 0 && !value->empty() && *value != kProfileReadError;
+std::optional<std::string_view> ReadKey(const Profile& profile, std::string_view section,
+                                        std::string_view key) {
+  const std::optional<std::string_view> found = profile.Find(section, key);
+  if (!found) return std::nullopt;
+  std::string_view value = found->substr(0, kProfileValueBufferSize - 1);
+  value = value.substr(0, Find(value, '\0', 0));
+  if (value.empty() || value == kProfileReadError) return std::nullopt;
+  return value;
 }
 
 }  // namespace pfedit

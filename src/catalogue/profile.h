@@ -2,9 +2,10 @@
 
 // Profile (INI) text as the platform's private-profile service reads it, but
 // parsed by our own code so that the editor reads a file the same way on
-// every platform. The catalogue reader asks for values through the service's
-// contract (fixed buffers, a default text, a returned length), emulated here
-// on top of a lookup interface.
+// every platform. The catalogue reader gets what the service's contract
+// (fixed buffers, a default text, a returned length) would give it, emulated
+// here on top of a lookup interface; values are views into the text, copied
+// only by the reader into its records.
 //
 // Syntax, as the service treats it:
 // - CR LF, LF and a lone CR each end a line.
@@ -84,7 +85,7 @@ class Profile {
 class ProfileIndex final : public Profile {
  public:
   explicit ProfileIndex(std::string_view text);
-  std::vector<std::string_view> SectionNames() const override { return names_; }
+  std::vector<std::string_view> SectionNames() const override;
   std::optional<std::string_view> Find(std::string_view section,
                                        std::string_view key) const override;
   // The slots the table probes passed while indexing, beyond the first one
@@ -95,7 +96,8 @@ class ProfileIndex final : public Profile {
 
  private:
   struct Section {
-    std::string_view name;
+    uint32_t name_at = 0;  // the name as an offset into the text
+    uint32_t name_size = 0;
     uint32_t hash = 0;
     uint32_t first_entry = 0;  // its key lines in entries_
     uint32_t entry_count = 0;
@@ -110,6 +112,9 @@ class ProfileIndex final : public Profile {
     uint32_t value_at;
     uint32_t value_size;
   };
+  std::string_view Name(const Section& section) const {
+    return text_.substr(section.name_at, section.name_size);
+  }
   std::string_view Key(const Entry& entry) const {
     return text_.substr(entry.key_at, entry.key_size);
   }
@@ -122,10 +127,10 @@ class ProfileIndex final : public Profile {
   std::string_view text_;
   uint64_t seed_;
   std::size_t probes_ = 0;
-  std::vector<std::string_view> names_;
   std::vector<Section> sections_;  // every header in file order
   std::vector<Entry> entries_;     // every key line inside a section, in file order
-  // Open addressing: slot = index + 1, 0 = free. Only first occurrences enter.
+  // Open addressing: slot = index + 1, 0 = free. Only first occurrences enter;
+  // the key tables of all sections share one block.
   std::vector<uint32_t> section_slots_;
   std::vector<uint32_t> key_slots_;
   mutable std::string last_section_;
@@ -146,23 +151,17 @@ class ProfileIndex final : public Profile {
 // reader takes it like any other (and its keys are usually not found).
 std::size_t GetProfileSectionNames(const Profile& profile, std::size_t size, std::string* buffer);
 
-// What the service puts into a buffer of `size` characters for one key: the
-// value (or the default text when the key is missing) cut to size - 1
-// characters. Returns the length it reports.
-std::size_t GetProfileString(const Profile& profile, std::string_view section, std::string_view key,
-                             std::string_view default_text, std::size_t size, std::string* buffer);
-
 // The catalogue reader's view of the section names: the buffer of 2560 split
 // at zeros up to the first empty name, at most 256 names. Sets overflow when a
 // 257th name is reached. Returns false when the service reported nothing or
 // the first name is the default text (missing file or no section).
 bool ReadSectionNames(const Profile& profile, std::vector<std::string>* names, bool* overflow);
 
-// The catalogue reader's view of one key: the value read into 128 characters,
-// up to its first zero. True only when the service reported a length other
-// than 0 and the value is neither empty nor the default text: an empty value
-// counts as missing, also when a zero byte at its start makes it empty.
-bool ReadKey(const Profile& profile, std::string_view section, std::string_view key,
-             std::string* value);
+// The catalogue reader's view of one key: what the service puts into its
+// buffer of 128 characters, up to the first zero, as a view into the text.
+// Nothing unless the value is neither empty nor the default text: an empty
+// value counts as missing, also when a zero byte at its start makes it empty.
+std::optional<std::string_view> ReadKey(const Profile& profile, std::string_view section,
+                                        std::string_view key);
 
 }  // namespace pfedit

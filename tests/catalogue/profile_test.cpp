@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "oracle/profile_scan.h"
@@ -126,21 +127,21 @@ TEST(ProfileTest, ReadSectionNames) {
 // A key counts as present when its value, cut to 127 characters and up to its
 // first zero, is neither empty nor exactly the default text.
 TEST(ProfileTest, ReadKeyPresence) {
-  const std::vector<std::tuple<std::string, bool, std::string>> cases{
-      {"k=v", true, "v"},
-      {"k=", false, ""},
-      {"k=GetPrivateProfieReadError", false, "GetPrivateProfieReadError"},
-      {"k=getprivateprofiereaderror", true, "getprivateprofiereaderror"},
-      {"k=" + std::string(127, 'a') + "b", true, std::string(127, 'a')},
-      {"k=\"" + std::string(130, 'a') + "\"", true, std::string(127, 'a')},
-      {"k=ab\0cd"s, true, "ab"},
-      {"k=\0cd"s, false, ""},
-      {"other=v", false, "GetPrivateProfieReadError"},
+  const std::vector<std::pair<std::string, std::optional<std::string>>> cases{
+      {"k=v", "v"},
+      {"k=", std::nullopt},
+      {"k=GetPrivateProfieReadError", std::nullopt},
+      {"k=getprivateprofiereaderror", "getprivateprofiereaderror"},
+      {"k=" + std::string(127, 'a') + "b", std::string(127, 'a')},
+      {"k=\"" + std::string(130, 'a') + "\"", std::string(127, 'a')},
+      {"k=" + std::string(127, 'a') + "\0"s, std::string(127, 'a')},
+      {"k=ab\0cd"s, "ab"},
+      {"k=\0cd"s, std::nullopt},
+      {"other=v", std::nullopt},
   };
-  for (const auto& [line, present, expected] : cases) {
-    std::string value;
-    EXPECT_EQ(ReadKey(ProfileIndex("[S]\n" + line + "\n"), "S", "k", &value), present) << line;
-    EXPECT_EQ(value, expected) << line;
+  for (const auto& [line, expected] : cases) {
+    const std::string text = "[S]\n" + line + "\n";
+    EXPECT_EQ(ReadKey(ProfileIndex(text), "S", "k"), expected) << line;
   }
 }
 
