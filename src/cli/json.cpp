@@ -2,11 +2,17 @@
 
 #include <cstdio>
 
+#include "core/ansi_text.h"
+
 namespace pfedit::cli {
 
 std::string JsonString(std::string_view bytes) {
+  // Escaped after decoding: a byte that a double-byte code page uses as the
+  // second half of a character is then never taken for a quote or backslash.
+  const std::string text = AnsiToUtf8(bytes);
   std::string out = "\"";
-  for (const char c : bytes) {
+  out.reserve(text.size() + 2);
+  for (const char c : text) {
     switch (c) {
       case '"':
         out += "\\\"";
