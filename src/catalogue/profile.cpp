@@ -101,7 +101,8 @@ uint32_t HashIgnoreCase(std::string_view text, uint64_t seed) {
     };
     mix(byte(0) | (byte(size / 2) << 8) | (byte(size - 1) << 16));
   }
-  // Spread every byte over the low bits the tables use.
+  // Spread every byte over every bit: the tables take their slot from the high
+  // bits, the section table compares the whole hash first.
   hash ^= hash >> 33;
   hash *= 0xFF51AFD7ED558CCDull;
   hash ^= hash >> 33;
