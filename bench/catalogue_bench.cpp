@@ -6,7 +6,8 @@
 // - BM_LineScanFloor: the same file read into memory and split into lines
 //   with memchr, the least any reader of it must do;
 // - BM_CatalogueParse / BM_LineScanInMemory: the same two without the file
-//   access, over bytes already in memory; BM_ProfileIndex, the index alone;
+//   access, over bytes already in memory; BM_ProfileIndex, the index alone
+//   (every header, and the keys of the one section asked for);
 // - BM_ModelsCopyFloor: a copy of the 256 finished records, what building
 //   them costs whatever the parser;
 // - BM_CliListJson: pfedit-cli list --json on the folder, output discarded;
@@ -147,7 +148,7 @@ void BM_CatalogueParse(benchmark::State& state) {
 }
 BENCHMARK(BM_CatalogueParse);
 
-// The one-pass index alone, without the reader's lookups and records.
+// The index alone, without the reader's lookups and records.
 void BM_ProfileIndex(benchmark::State& state) {
   const Folder& folder = Shared();
   PeakHeap::Use peak;

@@ -1,6 +1,7 @@
 // Catalogue text of any bytes. Beyond not crashing:
 // - the one-pass index and the plain per-key scan read the same models and
-//   status (the index may never answer differently from the rules);
+//   status, and find the same values in any order of lookups (the index may
+//   never answer differently from the rules);
 // - the index's tables pass few slots per line, whatever the names (a hash
 //   that merges names which differ shows up here);
 // - a failed read gives one of the reader's statuses and holds no models, and
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_writer.h"
@@ -96,7 +98,12 @@ bool WritesBack(const ModelRecord& m) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const CatalogueReadResult read = ReadCatalogueText(text, '.');
+  const ProfileIndex index(text);
+  const CatalogueReadResult read = ReadCatalogueProfile(index, '.');
+  std::size_t lines = 0;
+  ProfileLineReader reader(text);
+  for (std::string_view line; reader.Next(&line);) ++lines;
+  Check(index.ProbeCount() <= 4 * lines + 64, "few probes per line");
 
   if (size <= 4096) {  // the scan rereads the text for every key
     const test::ProfileScan scan(text);
@@ -104,12 +111,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(scanned.status == read.status, "index and scan give one status");
     Check(scanned.overflow == read.overflow, "index and scan see the same sections");
     Check(scanned.models == read.models, "index and scan read the same models");
+    // Back to front, so that sections are read again.
+    const std::vector<std::string_view> names = scan.SectionNames();
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+      for (const char* key : {"ModelName", "capacity1", "A"}) {
+        Check(index.Find(*name, key) == scan.Find(*name, key), "lookups in any order");
+      }
+    }
   }
-  const ProfileIndex index(text);
-  std::size_t lines = 0;
-  ProfileLineReader reader(text);
-  for (std::string_view line; reader.Next(&line);) ++lines;
-  Check(index.ProbeCount() <= 4 * lines + 64, "few probes per line");
   Check(ReadCatalogueText(text, ',').status == read.status, "status without regard to locale");
   if (read.status != 0) {
     Check(read.status >= kStatusNoSection && read.status <= kStatusTypeName, "a reader status");

@@ -14,6 +14,9 @@ namespace pfedit {
 namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
+// Eight bytes at once: a one in each byte, and the top bit of each byte.
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
@@ -49,8 +52,6 @@ uint64_t Load4(const char* at) {
 // other byte, bytes from 0x80 up included, stays as it is, so that exactly the
 // names that are equal without regard to ASCII case fold alike.
 uint64_t FoldCase(uint64_t word) {
-  constexpr uint64_t kOnes = 0x0101010101010101ull;
-  constexpr uint64_t kHighBits = 0x8080808080808080ull;
   const uint64_t low7 = word & ~kHighBits;
   // Bit 7 of each byte: set when the low seven bits are above 'Z', resp. at
   // least 'A'. Neither sum carries into the next byte.
@@ -130,54 +131,56 @@ uint32_t ProbeSlot(const uint32_t* slots, uint32_t size, uint32_t hash, Matches 
   return slot;
 }
 
-// Upper bounds of the headers and key lines of a text, from one pass that
-// the compiler turns into wide compares: a header holds a '[', a key line a
-// '=', and neither outnumbers the lines.
-struct LineBounds {
-  std::size_t headers = 0;
-  std::size_t keys = 0;
-};
-LineBounds CountLineBounds(std::string_view text) {
-  std::size_t brackets = 0;
-  std::size_t equals = 0;
-  std::size_t ends = 0;
-  // Blocks of at most 255 bytes, counted in bytes: the compiler then
-  // compares and adds 16 or 32 bytes at a time without widening.
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t end = std::min(text.size(), at + 255);
-    uint8_t block_brackets = 0;
-    uint8_t block_equals = 0;
-    uint8_t block_ends = 0;
-    for (; at < end; ++at) {
-      const char c = text[at];
-      block_brackets += c == '[';
-      block_equals += c == '=';
-      block_ends += (c == '\n') | (c == '\r');
-    }
-    brackets += block_brackets;
-    equals += block_equals;
-    ends += block_ends;
-  }
-  const std::size_t lines = ends + 1;
-  return {std::min(brackets, lines), std::min(equals, lines)};
+uint64_t Repeated(char c) {
+  return kOnes * static_cast<unsigned char>(c);
 }
 
-// Whether one of the eight bytes is a CR or an LF: a byte equal to one of
-// them turns into a zero byte, and a zero byte keeps its top bit set after
-// subtracting one from every byte.
+// Non-zero when one of the eight bytes is zero: a zero byte keeps its top bit
+// set after one is subtracted from every byte.
+uint64_t ZeroByte(uint64_t word) {
+  return (word - kOnes) & ~word & kHighBits;
+}
+
 bool HasLineEnd(uint64_t word) {
-  constexpr uint64_t kOnes = 0x0101010101010101ull;
-  constexpr uint64_t kHighBits = 0x8080808080808080ull;
-  const auto has_zero = [](uint64_t v) { return (v - kOnes) & ~v & kHighBits; };
-  return (has_zero(word ^ (kOnes * '\n')) | has_zero(word ^ (kOnes * '\r'))) != 0;
+  return (ZeroByte(word ^ Repeated('\n')) | ZeroByte(word ^ Repeated('\r'))) != 0;
 }
 
-// Profile lines and values are short: a plain loop beats a library call.
+// Where the line that goes on at `from` ends: its CR or LF, or the end of the
+// text. One pass for both line ends (two searches would rescan a text that
+// uses only one of them), eight bytes at a time up to the word that holds one.
+std::size_t LineEnd(std::string_view text, std::size_t from) {
+  const char* const data = text.data();
+  const std::size_t size = text.size();
+  std::size_t end = from;
+  while (end + 8 <= size && !HasLineEnd(Load8(data + end))) end += 8;
+  while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
+  return end;
+}
+
+// Where the line after the one ending at `end` starts: CR LF is one line end.
+std::size_t NextLineStart(std::string_view text, std::size_t end) {
+  if (end >= text.size()) return text.size();
+  return end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+}
+
+// Profile lines and values are short: eight bytes at a time up to the word
+// that holds the byte beats a library call.
 std::size_t Find(std::string_view text, char c, std::size_t from) {
-  for (std::size_t at = from; at < text.size(); ++at) {
-    if (text[at] == c) return at;
+  const char* const data = text.data();
+  std::size_t at = from;
+  while (at + 8 <= text.size() && ZeroByte(Load8(data + at) ^ Repeated(c)) == 0) at += 8;
+  for (; at < text.size(); ++at) {
+    if (data[at] == c) return at;
   }
   return kNone;
+}
+
+// The name of a header line whose first non-blank character, at `start`, is
+// '[': up to the first ']' or the end of the line, trimmed.
+std::string_view HeaderName(std::string_view line, std::size_t start) {
+  const std::size_t close = Find(line, ']', start + 1);
+  const std::size_t end = close == kNone ? line.size() : close;
+  return Trim(line.substr(start + 1, end - start - 1));
 }
 
 }  // namespace
@@ -199,10 +202,8 @@ ProfileLine ParseProfileLine(std::string_view line) {
   const char first = line[start];
   if (first == ';') return parsed;
   if (first == '[') {
-    const std::size_t close = Find(line, ']', start + 1);
-    const std::size_t end = close == kNone ? line.size() : close;
     parsed.kind = ProfileLine::kSection;
-    parsed.name = Trim(line.substr(start + 1, end - start - 1));
+    parsed.name = HeaderName(line, start);
     return parsed;
   }
   const std::size_t equals = Find(line, '=', start);
@@ -214,17 +215,10 @@ ProfileLine ParseProfileLine(std::string_view line) {
 }
 
 bool ProfileLineReader::Next(std::string_view* line) {
-  const std::size_t size = text_.size();
-  if (pos_ >= size) return false;
-  // One pass for both line ends (two searches would rescan a text that uses
-  // only one of them), eight bytes at a time up to the word that holds one.
-  const char* const data = text_.data();
-  std::size_t end = pos_;
-  while (end + 8 <= size && !HasLineEnd(Load8(data + end))) end += 8;
-  while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
+  if (pos_ >= text_.size()) return false;
+  const std::size_t end = LineEnd(text_, pos_);
   *line = text_.substr(pos_, end - pos_);
-  pos_ = end + 1;
-  if (end < size && data[end] == '\r' && pos_ < size && data[pos_] == '\n') ++pos_;
+  pos_ = end < text_.size() ? NextLineStart(text_, end) : end + 1;
   return true;
 }
 
@@ -232,32 +226,55 @@ bool ProfileLineReader::Next(std::string_view* line) {
 
 ProfileIndex::ProfileIndex(std::string_view text)
     : text_(text.substr(0, std::numeric_limits<uint32_t>::max())), seed_(HashSeed()) {
-  // Sized once from the text: grown tables would keep up to half their room
-  // unused, and copying them would hold both at once.
-  const LineBounds bounds = CountLineBounds(text_);
-  sections_.reserve(bounds.headers);
-  entries_.reserve(bounds.keys);
-  const auto at = [this](std::string_view part) {
-    return static_cast<uint32_t>(part.data() - text_.data());
-  };
-  ProfileLineReader reader(text_);
-  std::string_view line;
-  while (reader.Next(&line)) {
-    const ProfileLine parsed = ParseProfileLine(line);
-    if (parsed.kind == ProfileLine::kSection) {
-      Section section;
-      section.name_at = at(parsed.name);
-      section.name_size = static_cast<uint32_t>(parsed.name.size());
-      section.hash = HashIgnoreCase(parsed.name, seed_);
-      section.first_entry = static_cast<uint32_t>(entries_.size());
-      sections_.push_back(section);
-    } else if (parsed.kind == ProfileLine::kKey && !sections_.empty()) {
-      entries_.push_back({at(parsed.name), static_cast<uint32_t>(parsed.name.size()),
-                          at(parsed.value), static_cast<uint32_t>(parsed.value.size())});
-      ++sections_.back().entry_count;
+  // Only the headers now, found by their '[': the key lines of a section are
+  // read when it is first asked for.
+  const char* const data = text_.data();
+  const std::size_t size = text_.size();
+  std::size_t from = 0;
+  while (from < size) {
+    const void* found = std::memchr(data + from, '[', size - from);
+    if (found == nullptr) break;
+    const std::size_t bracket = static_cast<std::size_t>(static_cast<const char*>(found) - data);
+    // A header when only blanks stand between the start of its line and the
+    // '['. Blanks are walked back only down to `from`, each once.
+    std::size_t line_at = bracket;
+    while (line_at > from && IsBlank(data[line_at - 1])) --line_at;
+    if (line_at > 0 && data[line_at - 1] != '\n' && data[line_at - 1] != '\r') {
+      from = bracket + 1;
+      continue;
     }
+    const std::size_t end = LineEnd(text_, bracket);
+    if (!sections_.empty()) {
+      sections_.back().body_size = static_cast<uint32_t>(line_at) - sections_.back().body_at;
+    }
+    const std::string_view name =
+        HeaderName(text_.substr(line_at, end - line_at), bracket - line_at);
+    Section section;
+    section.name_at = static_cast<uint32_t>(name.data() - data);
+    section.name_size = static_cast<uint32_t>(name.size());
+    section.hash = HashIgnoreCase(name, seed_);
+    from = NextLineStart(text_, end);
+    section.body_at = static_cast<uint32_t>(from);
+    sections_.push_back(section);
   }
-  BuildTables();
+  if (!sections_.empty()) {
+    sections_.back().body_size = static_cast<uint32_t>(size) - sections_.back().body_at;
+  }
+
+  // A name that occurred before is shadowed: its section is never found.
+  section_slots_.assign(TableSize(sections_.size()), 0);
+  for (uint32_t i = 0; i < sections_.size(); ++i) {
+    const Section& section = sections_[i];
+    const std::string_view name = Name(section);
+    const uint32_t slot = ProbeSlot(
+        section_slots_.data(), static_cast<uint32_t>(section_slots_.size()), section.hash,
+        [&](uint32_t held) {
+          return sections_[held].hash == section.hash &&
+                 EqualsIgnoreCase(Name(sections_[held]), name);
+        },
+        probes_);
+    if (section_slots_[slot] == 0) section_slots_[slot] = i + 1;
+  }
 }
 
 std::vector<std::string_view> ProfileIndex::SectionNames() const {
@@ -268,40 +285,54 @@ std::vector<std::string_view> ProfileIndex::SectionNames() const {
   return names;
 }
 
-void ProfileIndex::BuildTables() {
-  // First the sections: a name that occurred before is shadowed, gets no key
-  // table, and its keys are never found. Then one block for all key tables.
-  section_slots_.assign(TableSize(sections_.size()), 0);
-  std::size_t key_slot_count = 0;
-  for (uint32_t i = 0; i < sections_.size(); ++i) {
-    Section& section = sections_[i];
-    const std::string_view name = Name(section);
-    const uint32_t slot = ProbeSlot(
-        section_slots_.data(), static_cast<uint32_t>(section_slots_.size()), section.hash,
-        [&](uint32_t held) {
-          return sections_[held].hash == section.hash &&
-                 EqualsIgnoreCase(Name(sections_[held]), name);
-        },
-        probes_);
-    if (section_slots_[slot] != 0) continue;
-    section_slots_[slot] = i + 1;
-    section.first_slot = static_cast<uint32_t>(key_slot_count);
-    section.slot_count = TableSize(section.entry_count);
-    key_slot_count += section.slot_count;
+const ProfileIndex::Section& ProfileIndex::Built(uint32_t index) const {
+  Section& section = sections_[index];
+  if (section.built) return section;
+  // A reader goes from one section to the next: the buffers then hold the
+  // latest section alone, small and in the cache. Once sections were read
+  // again so often that the work reaches twice the text, every section read
+  // stays, so that lookups in any order cost no more than three readings.
+  built_bytes_ += section.body_size;
+  if (built_bytes_ > 2 * std::size_t{text_.size()} + 4096) keep_all_ = true;
+  if (!keep_all_) {
+    if (scratch_) sections_[*scratch_].built = false;
+    entries_.clear();
+    key_slots_.clear();
+    scratch_ = index;
   }
 
-  key_slots_.assign(key_slot_count, 0);
-  for (const Section& section : sections_) {
-    if (section.slot_count == 0) continue;
-    uint32_t* const slots = key_slots_.data() + section.first_slot;
-    for (uint32_t e = section.first_entry; e < section.first_entry + section.entry_count; ++e) {
-      const std::string_view key = Key(entries_[e]);
-      const uint32_t slot = ProbeSlot(
-          slots, section.slot_count, HashIgnoreCase(key, seed_),
-          [&](uint32_t held) { return EqualsIgnoreCase(Key(entries_[held]), key); }, probes_);
-      if (slots[slot] == 0) slots[slot] = e + 1;  // else a later duplicate: the first wins
-    }
+  section.first_entry = static_cast<uint32_t>(entries_.size());
+  const auto at = [this](std::string_view part) {
+    return static_cast<uint32_t>(part.data() - text_.data());
+  };
+  ProfileLineReader reader(text_.substr(section.body_at, section.body_size));
+  std::string_view line;
+  while (reader.Next(&line)) {
+    const ProfileLine parsed = ParseProfileLine(line);
+    if (parsed.kind != ProfileLine::kKey) continue;
+    entries_.push_back({at(parsed.name), static_cast<uint32_t>(parsed.name.size()),
+                        at(parsed.value), static_cast<uint32_t>(parsed.value.size()),
+                        HashIgnoreCase(parsed.name, seed_)});
   }
+  section.entry_count = static_cast<uint32_t>(entries_.size()) - section.first_entry;
+
+  section.slot_count = TableSize(section.entry_count);
+  section.first_slot = static_cast<uint32_t>(key_slots_.size());
+  key_slots_.resize(key_slots_.size() + section.slot_count, 0);
+  uint32_t* const slots = key_slots_.data() + section.first_slot;
+  for (uint32_t e = section.first_entry; e < section.first_entry + section.entry_count; ++e) {
+    const Entry& entry = entries_[e];
+    const std::string_view key = Key(entry);
+    const uint32_t slot = ProbeSlot(
+        slots, section.slot_count, entry.hash,
+        [&](uint32_t held) {
+          return entries_[held].hash == entry.hash && EqualsIgnoreCase(Key(entries_[held]), key);
+        },
+        probes_);
+    if (slots[slot] == 0) slots[slot] = e + 1;  // else a later duplicate: the first wins
+  }
+  section.built = true;
+  return section;
 }
 
 std::optional<uint32_t> ProfileIndex::FindSection(std::string_view name) const {
@@ -325,12 +356,16 @@ std::optional<std::string_view> ProfileIndex::Find(std::string_view section,
                                                    std::string_view key) const {
   const std::optional<uint32_t> index = FindSection(section);
   if (!index) return std::nullopt;
-  const Section& found = sections_[*index];
+  const Section& found = Built(*index);
   const uint32_t* const slots = key_slots_.data() + found.first_slot;
+  const uint32_t hash = HashIgnoreCase(key, seed_);
   std::size_t steps = 0;
   const uint32_t slot = ProbeSlot(
-      slots, found.slot_count, HashIgnoreCase(key, seed_),
-      [&](uint32_t held) { return EqualsIgnoreCase(Key(entries_[held]), key); }, steps);
+      slots, found.slot_count, hash,
+      [&](uint32_t held) {
+        return entries_[held].hash == hash && EqualsIgnoreCase(Key(entries_[held]), key);
+      },
+      steps);
   if (slots[slot] == 0) return std::nullopt;
   return Value(entries_[slots[slot] - 1]);
 }

@@ -77,20 +77,22 @@ class Profile {
                                                std::string_view key) const = 0;
 };
 
-// Reads the text once and indexes every section and key, so that each lookup
-// costs one hash probe whatever the size of the file. The keys of a section
-// have a small table of their own, so that a reader going through one
-// section after the other keeps that table in the cache. One object serves
-// one reader at a time: it remembers the section of the latest lookup.
+// Reads the headers of the text once and indexes the keys of a section when
+// it is first asked for, so that each lookup costs one hash probe whatever
+// the size of the file. A reader going through one section after the other
+// finds the section's lines, its key table and its values in the cache, and
+// the index holds little more than the headers. One object serves one reader
+// at a time: it remembers the section of the latest lookup.
 class ProfileIndex final : public Profile {
  public:
   explicit ProfileIndex(std::string_view text);
   std::vector<std::string_view> SectionNames() const override;
   std::optional<std::string_view> Find(std::string_view section,
                                        std::string_view key) const override;
-  // The slots the table probes passed while indexing, beyond the first one
-  // each name looks at. Stays below a small multiple of the number of lines
-  // whatever the names are; a hash that merges names which differ would show
+  // The slots the table probes passed while indexing so far, beyond the
+  // first one each name looks at, a section read again included. Stays below
+  // a small multiple of the number of lines whatever the names and the order
+  // of the lookups are; a hash that merges names which differ would show
   // here long before it shows in a stop watch.
   std::size_t ProbeCount() const { return probes_; }
 
@@ -99,18 +101,23 @@ class ProfileIndex final : public Profile {
     uint32_t name_at = 0;  // the name as an offset into the text
     uint32_t name_size = 0;
     uint32_t hash = 0;
-    uint32_t first_entry = 0;  // its key lines in entries_
+    uint32_t body_at = 0;  // its lines after the header, up to the next one
+    uint32_t body_size = 0;
+    // While built: its key lines in entries_ and its table in key_slots_.
+    bool built = false;
+    uint32_t first_entry = 0;
     uint32_t entry_count = 0;
-    uint32_t first_slot = 0;  // its table in key_slots_ (none when shadowed)
+    uint32_t first_slot = 0;
     uint32_t slot_count = 0;
   };
-  // A key line as offsets into the text: small entries keep a large index
-  // compact (texts beyond 4 GiB are indexed up to there).
+  // A key line as offsets into the text (texts beyond 4 GiB are indexed up to
+  // there), with the hash of its key, which most keys that differ differ in.
   struct Entry {
     uint32_t key_at;
     uint32_t key_size;
     uint32_t value_at;
     uint32_t value_size;
+    uint32_t hash;
   };
   std::string_view Name(const Section& section) const {
     return text_.substr(section.name_at, section.name_size);
@@ -121,18 +128,24 @@ class ProfileIndex final : public Profile {
   std::string_view Value(const Entry& entry) const {
     return text_.substr(entry.value_at, entry.value_size);
   }
-  void BuildTables();
   std::optional<uint32_t> FindSection(std::string_view name) const;
+  // The section with its key table, built when missing.
+  const Section& Built(uint32_t index) const;
 
   std::string_view text_;
   uint64_t seed_;
-  std::size_t probes_ = 0;
-  std::vector<Section> sections_;  // every header in file order
-  std::vector<Entry> entries_;     // every key line inside a section, in file order
-  // Open addressing: slot = index + 1, 0 = free. Only first occurrences enter;
-  // the key tables of all sections share one block.
+  mutable std::size_t probes_ = 0;
+  mutable std::vector<Section> sections_;  // every header in file order
+  // Open addressing: slot = index + 1, 0 = free. Only the first section of a
+  // name enters, and only the first key of a name.
   std::vector<uint32_t> section_slots_;
-  std::vector<uint32_t> key_slots_;
+  // The key lines and key tables of the sections built: the latest one alone
+  // (scratch_), or every one built once sections are read again too often.
+  mutable std::vector<Entry> entries_;
+  mutable std::vector<uint32_t> key_slots_;
+  mutable std::optional<uint32_t> scratch_;
+  mutable bool keep_all_ = false;
+  mutable std::size_t built_bytes_ = 0;
   mutable std::string last_section_;
   mutable std::optional<uint32_t> last_index_;
 };
