@@ -1,9 +1,14 @@
 #include "catalogue/catalogue_reader.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <unordered_set>
 #include <utility>
+#include <vector>
 
+#include "core/message_ids.h"
 #include "core/model_codes.h"
 #include "core/paths.h"
 #include "core/platform.h"
@@ -33,41 +38,49 @@ void AppendNumber(std::size_t number, std::string* text) {
   while (count > 0) *text += digits[--count];
 }
 
-// The keys of one section, read the way the catalogue expects them.
+// The keys of one section after the other, read the way the catalogue
+// expects them. Values are views into the text; each is copied once, into
+// the record's field, and every list is built at its final size.
 class SectionReader {
  public:
-  SectionReader(const Profile& profile, std::string_view section, char decimal_separator)
-      : profile_(profile), section_(section), separator_(decimal_separator) {}
+  SectionReader(const Profile& profile, char decimal_separator)
+      : profile_(profile), separator_(decimal_separator) {}
 
+  void Select(std::string_view section) { section_ = section; }
   char separator() const { return separator_; }
 
-  bool Text(std::string_view key, std::string* value) {
-    return ReadKey(profile_, section_, key, value);
+  std::optional<std::string_view> Text(std::string_view key) const {
+    return ReadKey(profile_, section_, key);
   }
 
   // A trimmed text that must be present and pass the test.
-  bool Checked(std::string_view key, bool (*valid)(std::string_view), std::string* value) {
-    if (!Text(key, &value_)) return false;
-    *value = std::string(Trim(value_));
+  bool Checked(std::string_view key, bool (*valid)(std::string_view), std::string* value) const {
+    const std::optional<std::string_view> text = Text(key);
+    if (!text) return false;
+    value->assign(Trim(*text));
     return valid == nullptr || valid(*value);
   }
 
-  // The family prefix1, prefix2, ... up to the first missing or empty key,
-  // read into the list in place (an empty list when there is none).
+  // The family prefix1, prefix2, ... up to the first missing or empty key
+  // (an empty list when there is none).
   void Numbered(std::string_view prefix, bool decimal, TextList* list) {
-    list->clear();
+    values_.clear();
     key_.assign(prefix);
     for (std::size_t index = 1;; ++index) {
       key_.resize(prefix.size());
       AppendNumber(index, &key_);
-      std::string& value = list->emplace_back();
-      if (!Text(key_, &value)) {
-        list->pop_back();
-        return;
-      }
-      if (decimal) {
-        std::string normalized = NormalizeDecimal(value, separator_);
-        if (!normalized.empty()) value = std::move(normalized);
+      const std::optional<std::string_view> value = Text(key_);
+      if (!value) break;
+      values_.push_back(*value);
+    }
+    list->clear();
+    list->reserve(values_.size());
+    for (const std::string_view value : values_) {
+      std::string normalized = decimal ? NormalizeDecimal(value, separator_) : std::string();
+      if (normalized.empty()) {
+        list->emplace_back(value);
+      } else {
+        list->push_back(std::move(normalized));
       }
     }
   }
@@ -83,7 +96,7 @@ class SectionReader {
   std::string_view section_;
   char separator_;
   std::string key_;
-  std::string value_;
+  std::vector<std::string_view> values_;  // the family being read
 };
 
 // Option01 followed by every new non-empty name of Option02 and Option03.
@@ -105,17 +118,15 @@ TextList OptionUnion(const ModelRecord& model) {
 }
 
 Status ReadModel(SectionReader& reader, ModelRecord* model) {
-  std::string value;
-  if (!reader.Text("ModelName", &value)) return msg::kBadModelName;
-  model->ModelName = std::string(Trim(value));
-  if (!reader.Checked("ModelCode1", IsValidModelCode, &model->ModelCode1)) {
+  const std::optional<std::string_view> name = reader.Text("ModelName");
+  if (!name) return msg::kBadModelName;
+  model->ModelName.assign(Trim(*name));
+  if (!reader.Checked("ModelCode1", IsValidModelCode, &model->ModelCode1))
     return msg::kBadModelCode1;
-  }
-  if (!reader.Checked("ModelCode2", IsValidModelCode, &model->ModelCode2)) {
+  if (!reader.Checked("ModelCode2", IsValidModelCode, &model->ModelCode2))
     return msg::kBadModelCode2;
-  }
-  if (reader.Text("ModelCode5", &value)) {
-    model->ModelCode5 = std::string(Trim(value));
+  if (const std::optional<std::string_view> code5 = reader.Text("ModelCode5")) {
+    model->ModelCode5.assign(Trim(*code5));
     if (!IsValidModelCode(model->ModelCode5)) return msg::kBadModelCode5;
   }
   if (!reader.Checked("ComResource", IsValidComResource, &model->ComResource)) {
@@ -146,13 +157,17 @@ Status ReadModel(SectionReader& reader, ModelRecord* model) {
   model->OptionValues.names = model->OptionXX;
   model->OptionValues.values.assign(model->OptionXX.size(), std::string());
   for (std::size_t i = 0; i < model->OptionXX.size(); ++i) {
-    const std::string& name = model->OptionXX[i];
-    if (!name.empty() && reader.Text(name, &value)) model->OptionValues.values[i] = value;
+    const std::string& option = model->OptionXX[i];
+    if (option.empty()) continue;
+    if (const std::optional<std::string_view> value = reader.Text(option)) {
+      model->OptionValues.values[i].assign(*value);
+    }
   }
 
   model->OptionSlotCnt.clear();
-  if (reader.Text("OptionSlotCnt", &value) && IsNumericValue(value, reader.separator())) {
-    model->OptionSlotCnt = std::string(Trim(value));
+  const std::optional<std::string_view> slots = reader.Text("OptionSlotCnt");
+  if (slots && IsNumericValue(*slots, reader.separator())) {
+    model->OptionSlotCnt.assign(Trim(*slots));
   }
   model->CapacityClass = CapacityClassOf(model->Capacity);
   return kStatusOk;
@@ -169,8 +184,9 @@ CatalogueReadResult ReadCatalogueProfile(const Profile& profile, char decimal_se
     return result;
   }
   ModelCatalogue models(sections.size());
+  SectionReader reader(profile, decimal_separator);
   for (std::size_t i = 0; i < sections.size(); ++i) {
-    SectionReader reader(profile, sections[i], decimal_separator);
+    reader.Select(sections[i]);
     const Status status = ReadModel(reader, &models[i]);
     if (status != kStatusOk) {
       result.status = status;

@@ -2,9 +2,10 @@
 
 // Profile (INI) text as the platform's private-profile service reads it, but
 // parsed by our own code so that the editor reads a file the same way on
-// every platform. The catalogue reader asks for values through the service's
-// contract (fixed buffers, a default text, a returned length), emulated here
-// on top of a lookup interface.
+// every platform. The catalogue reader gets what the service's contract
+// (fixed buffers, a default text, a returned length) would give it, emulated
+// here on top of a lookup interface; values are views into the text, copied
+// only by the reader into its records.
 //
 // Syntax, as the service treats it:
 // - CR LF, LF and a lone CR each end a line.
@@ -76,67 +77,77 @@ class Profile {
                                                std::string_view key) const = 0;
 };
 
-// Reads the text once and indexes every section and key, so that each lookup
-// costs one hash probe whatever the size of the file. The keys of a section
-// have a small table of their own, so that a reader going through one
-// section after the other keeps that table in the cache. One object serves
-// one reader at a time: it remembers the section of the latest lookup.
+// Reads the headers of the text once and indexes the keys of a section when
+// it is first asked for, so that each lookup costs one hash probe whatever
+// the size of the file. A reader going through one section after the other
+// finds the section's lines, its key table and its values in the cache, and
+// the index holds little more than the headers. One object serves one reader
+// at a time: it remembers the section of the latest lookup.
 class ProfileIndex final : public Profile {
  public:
   explicit ProfileIndex(std::string_view text);
-  std::vector<std::string_view> SectionNames() const override { return names_; }
+  std::vector<std::string_view> SectionNames() const override;
   std::optional<std::string_view> Find(std::string_view section,
                                        std::string_view key) const override;
+  // The slots the table probes passed while indexing so far, beyond the
+  // first one each name looks at, a section read again included. Stays below
+  // a small multiple of the number of lines whatever the names and the order
+  // of the lookups are; a hash that merges names which differ would show
+  // here long before it shows in a stop watch.
+  std::size_t ProbeCount() const { return probes_; }
 
  private:
   struct Section {
-    std::string_view name;
+    uint32_t name_at = 0;  // the name as an offset into the text
+    uint32_t name_size = 0;
     uint32_t hash = 0;
-    uint32_t first_entry = 0;  // its key lines in entries_
+    uint32_t body_at = 0;  // its lines after the header, up to the next one
+    uint32_t body_size = 0;
+    // While built: its key lines in entries_ and its table in key_slots_.
+    bool built = false;
+    uint32_t first_entry = 0;
     uint32_t entry_count = 0;
-    uint32_t first_slot = 0;  // its table in key_slots_ (none when shadowed)
+    uint32_t first_slot = 0;
     uint32_t slot_count = 0;
   };
-  // A key line as offsets into the text: small entries keep a large index
-  // compact (texts beyond 4 GiB are indexed up to there).
+  // A key line as offsets into the text (texts beyond 4 GiB are indexed up to
+  // there), with the hash of its key, which most keys that differ differ in.
   struct Entry {
     uint32_t key_at;
     uint32_t key_size;
     uint32_t value_at;
     uint32_t value_size;
+    uint32_t hash;
   };
+  std::string_view Name(const Section& section) const {
+    return text_.substr(section.name_at, section.name_size);
+  }
   std::string_view Key(const Entry& entry) const {
     return text_.substr(entry.key_at, entry.key_size);
   }
   std::string_view Value(const Entry& entry) const {
     return text_.substr(entry.value_at, entry.value_size);
   }
-  void BuildTables();
   std::optional<uint32_t> FindSection(std::string_view name) const;
+  // The section with its key table, built when missing.
+  const Section& Built(uint32_t index) const;
 
   std::string_view text_;
-  std::vector<std::string_view> names_;
-  std::vector<Section> sections_;  // every header in file order
-  std::vector<Entry> entries_;     // every key line inside a section, in file order
-  // Open addressing: slot = index + 1, 0 = free. Only first occurrences enter.
+  uint64_t seed_;
+  mutable std::size_t probes_ = 0;
+  mutable std::vector<Section> sections_;  // every header in file order
+  // Open addressing: slot = index + 1, 0 = free. Only the first section of a
+  // name enters, and only the first key of a name.
   std::vector<uint32_t> section_slots_;
-  std::vector<uint32_t> key_slots_;
+  // The key lines and key tables of the sections built: the latest one alone
+  // (scratch_), or every one built once sections are read again too often.
+  mutable std::vector<Entry> entries_;
+  mutable std::vector<uint32_t> key_slots_;
+  mutable std::optional<uint32_t> scratch_;
+  mutable bool keep_all_ = false;
+  mutable std::size_t built_bytes_ = 0;
   mutable std::string last_section_;
   mutable std::optional<uint32_t> last_index_;
-};
-
-// Scans the text from the start for every lookup, as the service does with
-// the file. Slow on purpose: the plain statement of the rules, kept as the
-// reference the index is checked against.
-class ProfileScan final : public Profile {
- public:
-  explicit ProfileScan(std::string_view text) : text_(text) {}
-  std::vector<std::string_view> SectionNames() const override;
-  std::optional<std::string_view> Find(std::string_view section,
-                                       std::string_view key) const override;
-
- private:
-  std::string_view text_;
 };
 
 // What the service puts into a buffer of `size` characters when asked for all
@@ -153,23 +164,17 @@ class ProfileScan final : public Profile {
 // reader takes it like any other (and its keys are usually not found).
 std::size_t GetProfileSectionNames(const Profile& profile, std::size_t size, std::string* buffer);
 
-// What the service puts into a buffer of `size` characters for one key: the
-// value (or the default text when the key is missing) cut to size - 1
-// characters. Returns the length it reports.
-std::size_t GetProfileString(const Profile& profile, std::string_view section, std::string_view key,
-                             std::string_view default_text, std::size_t size, std::string* buffer);
-
 // The catalogue reader's view of the section names: the buffer of 2560 split
 // at zeros up to the first empty name, at most 256 names. Sets overflow when a
 // 257th name is reached. Returns false when the service reported nothing or
 // the first name is the default text (missing file or no section).
 bool ReadSectionNames(const Profile& profile, std::vector<std::string>* names, bool* overflow);
 
-// The catalogue reader's view of one key: the value read into 128 characters,
-// up to its first zero. True only when the service reported a length other
-// than 0 and the value is neither empty nor the default text: an empty value
-// counts as missing, also when a zero byte at its start makes it empty.
-bool ReadKey(const Profile& profile, std::string_view section, std::string_view key,
-             std::string* value);
+// The catalogue reader's view of one key: what the service puts into its
+// buffer of 128 characters, up to the first zero, as a view into the text.
+// Nothing unless the value is neither empty nor the default text: an empty
+// value counts as missing, also when a zero byte at its start makes it empty.
+std::optional<std::string_view> ReadKey(const Profile& profile, std::string_view section,
+                                        std::string_view key);
 
 }  // namespace pfedit

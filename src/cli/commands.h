@@ -1,8 +1,8 @@
 #pragma once
 
 // The commands of pfedit-cli. Each takes the arguments after its name and
-// returns the process exit status: 0 success, 1 a file could not be read,
-// 2 a usage error.
+// returns the process exit status: 0 success, 1 a file could not be read or
+// the output could not be written, 2 a usage error.
 
 #include <ostream>
 #include <string>
@@ -12,7 +12,12 @@ namespace pfedit::cli {
 
 using Args = std::vector<std::string>;
 
-// The whole tool: the arguments after the program name.
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+// The whole tool: the arguments after the program name. Fails when the
+// output, flushed at the end, could not be written.
 int RunCli(const Args& args, std::ostream& out, std::ostream& err);
 
 int RunMessages(const Args& args, std::ostream& out, std::ostream& err);

@@ -39,16 +39,18 @@ bool ParseFileArgs(const Args& args, const std::string& command, FileArgs* parse
   return true;
 }
 
-int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) return UsageError(err, "no command given");
   const std::string& first = args.front();
   if (first == "--help" || first == "-h") {
     out << kUsage;
-    return 0;
+    return kExitSuccess;
   }
   if (first == "--version") {
     out << "pfedit-cli " << kVersionText << "\n";
-    return 0;
+    return kExitSuccess;
   }
   using Command = int (*)(const Args&, std::ostream&, std::ostream&);
   const std::map<std::string, Command> commands{
@@ -61,6 +63,19 @@ int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
     return UsageError(err, "unknown command or option '" + first + "'");
   }
   return command->second(Args(args.begin() + 1, args.end()), out, err);
+}
+
+}  // namespace
+
+int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
+  const int status = RunCommand(args, out, err);
+  // A full disk or a closed output must not pass for a complete listing.
+  out.flush();
+  if (!out) {
+    err << "pfedit-cli: the output could not be written\n";
+    return kExitFailure;
+  }
+  return status;
 }
 
 }  // namespace pfedit::cli

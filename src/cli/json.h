@@ -1,14 +1,15 @@
 #pragma once
 
-// Just enough JSON for the command-line tool's output. Strings are the
-// file's bytes: only quotes, backslashes and control characters are escaped,
-// nothing is re-encoded.
+// Just enough JSON for the command-line tool's output, always valid UTF-8.
+// Strings are the file's bytes decoded with the ANSI code page (as the editor
+// shows them); quotes, backslashes and control characters are escaped.
 
 #include <string>
 #include <string_view>
 
 namespace pfedit::cli {
 
+// The bytes (ANSI) as a JSON string.
 std::string JsonString(std::string_view bytes);
 
 // One JSON object, built member by member.

@@ -8,14 +8,13 @@
 #include "catalogue/catalogue_reader.h"
 #include "cli/commands.h"
 #include "cli/json.h"
+#include "core/message_ids.h"
 #include "core/messages.h"
 #include "core/paths.h"
 
 namespace pfedit::cli {
 
 namespace {
-
-constexpr int kMessageFileMissing = 1007;
 
 const char* ClassName(int16_t capacity_class) {
   switch (capacity_class) {
@@ -73,31 +72,33 @@ std::string ModelJson(const ModelRecord& m, std::size_t position) {
   return object.Close();
 }
 
-int ReadFailure(const std::string& file, int status, const std::string& reason, bool json,
+int ReadFailure(const std::string& file, Status status, const std::string& reason, bool json,
                 std::ostream& out, std::ostream& err) {
   const std::string message = GetMessageText(status);
   err << file << ": " << status << ": " << message;
   if (!reason.empty()) err << ": " << reason;
   err << '\n';
   if (json) out << "{\"status\":" << status << ",\"message\":" << JsonString(message) << "}\n";
-  return 1;
+  return kExitFailure;
 }
 
 }  // namespace
 
 int RunList(const Args& args, std::ostream& out, std::ostream& err) {
   FileArgs parsed;
-  if (!ParseFileArgs(args, "list", &parsed, err)) return 2;
+  if (!ParseFileArgs(args, "list", &parsed, err)) return kExitUsage;
   const bool json = parsed.json;
 
   // A folder stands for its catalogue; anything else is read as an export file.
   const bool folder = !CheckPath(parsed.path, kAttributeDirectory).empty();
   const std::string file = folder ? CatalogueFilePath(parsed.path) : parsed.path;
   CatalogueReadResult read = ReadCatalogueFile(file);
-  if (!read.found) return ReadFailure(file, kMessageFileMissing, read.reason, json, out, err);
-  if (read.status != 0) return ReadFailure(file, read.status, read.reason, json, out, err);
+  if (!read.found) {
+    return ReadFailure(file, msg::kFileMissingOrCorrupt, read.reason, json, out, err);
+  }
+  if (read.status != kStatusOk) return ReadFailure(file, read.status, read.reason, json, out, err);
 
-  std::vector<int> warnings;
+  std::vector<MessageId> warnings;
   ModelCatalogue models;
   if (folder) {
     models = std::move(read.models);
@@ -106,10 +107,10 @@ int RunList(const Args& args, std::ostream& out, std::ostream& err) {
     ModelRecord model;
     int16_t capacity_class = kClassNone;
     const Status status = TakeImportedModel(read, &model, &capacity_class);
-    if (status != 0) return ReadFailure(file, status, "", json, out, err);
+    if (status != kStatusOk) return ReadFailure(file, status, "", json, out, err);
     models.push_back(std::move(model));
   }
-  for (const int warning : warnings) {
+  for (const MessageId warning : warnings) {
     err << file << ": " << warning << ": " << GetMessageText(warning) << '\n';
   }
 
@@ -119,7 +120,7 @@ int RunList(const Args& args, std::ostream& out, std::ostream& err) {
       out << i + 1 << '\t' << m.ModelName << '\t' << ClassName(m.CapacityClass) << '\t'
           << m.ParamFile << '\n';
     }
-    return 0;
+    return kExitSuccess;
   }
   std::string text = "{\"status\":0,\"warnings\":[";
   for (std::size_t i = 0; i < warnings.size(); ++i) {
@@ -133,7 +134,7 @@ int RunList(const Args& args, std::ostream& out, std::ostream& err) {
   }
   text += "]}\n";
   out << text;
-  return 0;
+  return kExitSuccess;
 }
 
 }  // namespace pfedit::cli

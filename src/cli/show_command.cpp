@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/json.h"
+#include "core/message_ids.h"
 #include "core/messages.h"
 #include "paramfile/parameter_file.h"
 
@@ -37,12 +38,12 @@ std::string RecordJson(const ParameterRecord& r) {
 
 int RunShow(const Args& args, std::ostream& out, std::ostream& err) {
   FileArgs parsed;
-  if (!ParseFileArgs(args, "show", &parsed, err)) return 2;
+  if (!ParseFileArgs(args, "show", &parsed, err)) return kExitUsage;
   const bool json = parsed.json;
   const std::string& path = parsed.path;
 
   const ParameterReadResult result = ReadParameterFileAt(path);
-  if (result.status != 0) {
+  if (result.status != kStatusOk) {
     const std::string message = GetMessageText(result.status);
     err << path << ": " << result.status << ": " << message;
     if (!result.reason.empty()) err << ": " << result.reason;
@@ -51,7 +52,7 @@ int RunShow(const Args& args, std::ostream& out, std::ostream& err) {
       out << "{\"status\":" << result.status << ",\"message\":" << JsonString(message)
           << ",\"records_read\":" << result.records_read << "}\n";
     }
-    return 1;
+    return kExitFailure;
   }
   if (json) {
     std::string text = "{\"status\":0,\"records\":[";
@@ -64,7 +65,7 @@ int RunShow(const Args& args, std::ostream& out, std::ostream& err) {
   } else {
     for (const ParameterRecord& record : result.records) out << FormatParameterLine(record) << '\n';
   }
-  return 0;
+  return kExitSuccess;
 }
 
 }  // namespace pfedit::cli

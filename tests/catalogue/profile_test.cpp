@@ -6,7 +6,10 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
+
+#include "oracle/profile_scan.h"
 
 namespace pfedit {
 namespace {
@@ -58,7 +61,7 @@ TEST(ProfileTest, LookupFollowsTheProfileRules) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ProfileIndex(c.text).Find(c.section, c.key), c.expected) << c.text;
-    EXPECT_EQ(ProfileScan(c.text).Find(c.section, c.key), c.expected) << c.text;
+    EXPECT_EQ(test::ProfileScan(c.text).Find(c.section, c.key), c.expected) << c.text;
   }
 }
 
@@ -66,7 +69,7 @@ TEST(ProfileTest, SectionNamesInFileOrderWithDuplicatesWithoutEmptyNames) {
   const std::string text = "k=v\n[B]\n[a]\n; [C]\n[]\n  [b]\nx[D]\n[ E ]x\n";
   const std::vector<std::string_view> expected{"B", "a", "b", "E"};
   EXPECT_EQ(ProfileIndex(text).SectionNames(), expected);
-  EXPECT_EQ(ProfileScan(text).SectionNames(), expected);
+  EXPECT_EQ(test::ProfileScan(text).SectionNames(), expected);
 }
 
 // The service's cut of a too small buffer: whole names while the name and
@@ -124,21 +127,21 @@ TEST(ProfileTest, ReadSectionNames) {
 // A key counts as present when its value, cut to 127 characters and up to its
 // first zero, is neither empty nor exactly the default text.
 TEST(ProfileTest, ReadKeyPresence) {
-  const std::vector<std::tuple<std::string, bool, std::string>> cases{
-      {"k=v", true, "v"},
-      {"k=", false, ""},
-      {"k=GetPrivateProfieReadError", false, "GetPrivateProfieReadError"},
-      {"k=getprivateprofiereaderror", true, "getprivateprofiereaderror"},
-      {"k=" + std::string(127, 'a') + "b", true, std::string(127, 'a')},
-      {"k=\"" + std::string(130, 'a') + "\"", true, std::string(127, 'a')},
-      {"k=ab\0cd"s, true, "ab"},
-      {"k=\0cd"s, false, ""},
-      {"other=v", false, "GetPrivateProfieReadError"},
+  const std::vector<std::pair<std::string, std::optional<std::string>>> cases{
+      {"k=v", "v"},
+      {"k=", std::nullopt},
+      {"k=GetPrivateProfieReadError", std::nullopt},
+      {"k=getprivateprofiereaderror", "getprivateprofiereaderror"},
+      {"k=" + std::string(127, 'a') + "b", std::string(127, 'a')},
+      {"k=\"" + std::string(130, 'a') + "\"", std::string(127, 'a')},
+      {"k=" + std::string(127, 'a') + "\0"s, std::string(127, 'a')},
+      {"k=ab\0cd"s, "ab"},
+      {"k=\0cd"s, std::nullopt},
+      {"other=v", std::nullopt},
   };
-  for (const auto& [line, present, expected] : cases) {
-    std::string value;
-    EXPECT_EQ(ReadKey(ProfileIndex("[S]\n" + line + "\n"), "S", "k", &value), present) << line;
-    EXPECT_EQ(value, expected) << line;
+  for (const auto& [line, expected] : cases) {
+    const std::string text = "[S]\n" + line + "\n";
+    EXPECT_EQ(ReadKey(ProfileIndex(text), "S", "k"), expected) << line;
   }
 }
 
@@ -156,7 +159,7 @@ TEST(ProfileTest, IndexAgreesWithScanOnRandomText) {
       text += pieces[random() % pieces.size()] + ends[random() % ends.size()];
     }
     const ProfileIndex index(text);
-    const ProfileScan scan(text);
+    const test::ProfileScan scan(text);
     ASSERT_EQ(index.SectionNames(), scan.SectionNames()) << text;
     for (const char* section : {"a", "b", "B", ""}) {
       for (const char* key : {"a", "b", "c", ""}) {
@@ -164,6 +167,52 @@ TEST(ProfileTest, IndexAgreesWithScanOnRandomText) {
             << text << " / " << section << " / " << key;
       }
     }
+  }
+}
+
+// Names that differ only in bytes a careless case fold merges, and names
+// that are equal without regard to case (the first one wins): the tables
+// pass few slots per name however the names are chosen.
+TEST(ProfileTest, TablesProbeFewSlotsPerName) {
+  struct Case {
+    const char* what;
+    char one;
+    char other;
+    bool distinct;
+  };
+  const std::vector<Case> cases{
+      {"plain letters", 'x', 'y', true},
+      {"@ and `", '@', '`', true},
+      {"[ and {", '[', '{', true},
+      {"0 and 0x10", '0', '\x10', true},
+      {"0xC4 and 0xE4", '\xC4', '\xE4', true},
+      {"a and A", 'a', 'A', false},
+  };
+  constexpr int kNames = 4096;  // every mix of the two bytes over 12 places
+  for (const Case& c : cases) {
+    std::vector<std::string> names;
+    std::string text;
+    for (int bits = 0; bits < kNames; ++bits) {
+      std::string name = "n";
+      for (int place = 0; place < 12; ++place) name += (bits >> place & 1) ? c.other : c.one;
+      text += "[" + name + "]\nk=" + std::to_string(bits) + "\n";
+      names.push_back(std::move(name));
+    }
+    text += "[S]\n";
+    for (int bits = 0; bits < kNames; ++bits) {
+      text += names[bits] + "=" + std::to_string(bits) + "\n";
+    }
+    const ProfileIndex index(text);
+    const int some[] = {0, 1, 2730, kNames - 1};
+    for (const int bits : some) {
+      EXPECT_EQ(index.Find(names[bits], "k"), std::to_string(c.distinct ? bits : 0)) << c.what;
+    }
+    for (const int bits : some) {
+      EXPECT_EQ(index.Find("S", names[bits]), std::to_string(c.distinct ? bits : 0)) << c.what;
+    }
+    // About one in three names passes a slot; a hash that merges the names
+    // passes millions.
+    EXPECT_LT(index.ProbeCount(), std::size_t{2 * kNames}) << c.what;
   }
 }
 
@@ -175,6 +224,18 @@ TEST(ProfileTest, LargeInputsStayLinear) {
 
   const std::string one_line = "[S]\nk=" + std::string(8 << 20, 'x');
   EXPECT_EQ(ProfileIndex(one_line).Find("S", "k")->size(), std::size_t{8} << 20);
+
+  // Lookups that go back and forth between a large section and a small one
+  // read the large one again only until that has cost twice the text.
+  std::string two_sections = "[A]\n";
+  for (int i = 0; i < 20000; ++i) two_sections += "k" + std::to_string(i) + "=v\n";
+  two_sections += "[B]\nk=w\n";
+  const ProfileIndex index(two_sections);
+  for (int i = 0; i < 1000; ++i) {
+    ASSERT_EQ(index.Find("A", "k" + std::to_string(i)), std::optional<std::string_view>("v"));
+    ASSERT_EQ(index.Find("B", "k"), std::optional<std::string_view>("w"));
+  }
+  EXPECT_LT(index.ProbeCount(), std::size_t{4 * 20000});
 
   std::string many_sections;
   for (int i = 0; i < 100000; ++i) many_sections += "[s" + std::to_string(i) + "]\na=1\n";

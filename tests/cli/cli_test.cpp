@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <streambuf>
 
+#include "catalogue/catalogue_text.h"
 #include "cli/commands.h"
 #include "core/messages.h"
 #include "core/version.h"
+#include "support/temp_folder.h"
 
 namespace pfedit::cli {
 namespace {
@@ -50,6 +53,41 @@ TEST(Cli, UsageErrorsGiveOneLineOnStderrAndStatusTwo) {
     const std::string err = run.err.str();
     EXPECT_FALSE(err.empty());
     EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+  }
+}
+
+// A stream that refuses every byte, or one that takes them and loses them at
+// the flush, as a full disk or a closed output does.
+class FailingBuffer : public std::streambuf {
+ public:
+  explicit FailingBuffer(bool at_flush) : at_flush_(at_flush) {}
+
+ protected:
+  int_type overflow(int_type c) override {
+    return at_flush_ ? traits_type::not_eof(c) : traits_type::eof();
+  }
+  std::streamsize xsputn(const char*, std::streamsize count) override {
+    return at_flush_ ? count : 0;
+  }
+  int sync() override { return at_flush_ ? -1 : 0; }
+
+ private:
+  bool at_flush_;
+};
+
+TEST(Cli, OutputThatCannotBeWrittenFailsTheRun) {
+  test::TempFolder folder;
+  folder.Write("tarvo_param.vfd", test::Sections(2));
+  const Args cases[] = {
+      {"--version"}, {"messages"}, {"list", folder.path()}, {"list", folder.path(), "--json"}};
+  for (const bool at_flush : {false, true}) {
+    for (const Args& args : cases) {
+      FailingBuffer buffer(at_flush);
+      std::ostream out(&buffer);
+      std::ostringstream err;
+      EXPECT_EQ(RunCli(args, out, err), 1) << args.back() << " " << at_flush;
+      EXPECT_EQ(err.str(), "pfedit-cli: the output could not be written\n") << args.back();
+    }
   }
 }
 

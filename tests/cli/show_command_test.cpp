@@ -35,7 +35,7 @@ TEST(ShowTest, JsonGivesTheFieldsByNameAndNumbersAsNumbers) {
   const std::string path =
       folder.Write("p.vf_", kLine2 + "\r\n" + kLine2 + "\r\n[Model_1]\r\nModelName=X\r\n");
   const std::string record =
-      "{\"ParamNo\":\"2902\",\"ParamName\":\"\xb0\x43\",\"InitialValue\":6000,\"Digit\":2,"
+      "{\"ParamNo\":\"2902\",\"ParamName\":\"\xc2\xb0\x43\",\"InitialValue\":6000,\"Digit\":2,"
       "\"UnitIndex\":1,\"SettingRange\":\"0, 1\",\"SpecialCode\":1,\"SortKey\":\"12902\","
       "\"DisplayCode\":\"256\",\"FunctionCode\":8000,\"Aux1\":\"a\\\\b\",\"Aux2\":\"q\","
       "\"Aux3\":\"\",\"Aux4\":\"\",\"Aux5\":\"\",\"Aux6\":\"\",\"Aux7\":\"\",\"Aux8\":\"\","
