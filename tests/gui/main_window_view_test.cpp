@@ -257,6 +257,16 @@ void MainWindowViewTest::sampleListLooksRightAtThisScale() {
   const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
   QVERIFY(f.view.grab().save(folder + QStringLiteral("/main_window_x") + scale +
                              QStringLiteral(".png")));
+  // The protected rows, with a fault marked among them.
+  pfedit::TableModel& model = f.form.sprParaList;
+  for (int row = 1; row <= model.RowCount(); ++row) {
+    if (model.Text(pfedit::editor::kColPr, row) != "902") continue;
+    model.SetTopRow(row - 2);
+    model.SetBackground(pfedit::editor::kColName, row + 1, pfedit::editor::kFaultColour);
+    break;
+  }
+  QVERIFY(
+      f.view.grab().save(folder + QStringLiteral("/protected_x") + scale + QStringLiteral(".png")));
 }
 
 QTEST_MAIN(MainWindowViewTest)

@@ -53,6 +53,8 @@ TableView::TableView(TableModel& model, QWidget* parent) : QTableView(parent), m
                   QAbstractItemView::AnyKeyPressed);
   setWordWrap(true);
   horizontalHeader()->setHighlightSections(false);
+  verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  FitDefaultRowHeight();
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
     if (following_ > 0) return;
     ++reporting_;
@@ -157,8 +159,19 @@ int TableView::FittedHeight(int row) {
 }
 
 void TableView::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::FontChange) byte_advances_.clear();
   QTableView::changeEvent(event);
+  if (event->type() != QEvent::FontChange) return;
+  byte_advances_.clear();
+  FitDefaultRowHeight();
+  FollowModel();
+}
+
+// A row of one-line texts is one line high, as in a spreadsheet; the style's
+// default would give every row room for two.
+void TableView::FitDefaultRowHeight() {
+  const int height = fontMetrics().lineSpacing() + 8;
+  verticalHeader()->setMinimumSectionSize(height);
+  verticalHeader()->setDefaultSectionSize(height);
 }
 
 void TableView::ActiveCellChanged(int, int) {

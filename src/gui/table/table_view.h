@@ -81,6 +81,7 @@ class TableView : public QTableView, private TableViewListener {
   // Width of a single-byte text in the view's font, close enough to tell
   // whether it fits a cell, without shaping it.
   int QuickTextWidth(const std::string& bytes);
+  void FitDefaultRowHeight();
   void ShowActiveCell();
   void ShowSelection();
   void ReportSelection();
