@@ -140,8 +140,10 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     int16_t key = CharacterOf(*key_event);
     if (key == 0) return false;
     form_.txtPr_KeyPress(key);
+    // A key let through changes the box's text, which textEdited hands on.
+    if (key != 0) return false;
     AfterEvent();
-    return key == 0;
+    return true;
   }
   if (watched != grid_ || grid_->Editing()) return false;
   for (const CommandKey& key : kCommandKeys) {

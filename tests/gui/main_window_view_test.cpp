@@ -235,6 +235,16 @@ void MainWindowViewTest::gridIsUsableFromTheKeyboard() {
   QTest::keySequence(grid, QKeySequence::Paste);
   QCOMPARE(model.Text(kColPr, 1), first_pr);
   QVERIFY(f.state.ParametersDirty);
+
+  // The Pr box takes digits only and jumps on Enter.
+  auto* jump = f.view.findChild<QLineEdit*>(QStringLiteral("txtPr"));
+  jump->clear();
+  jump->setFocus();
+  QTest::keyClicks(jump, QStringLiteral("9x02"));
+  QCOMPARE(jump->text(), QStringLiteral("902"));
+  QTest::keyClick(jump, Qt::Key_Return);
+  QCOMPARE(model.Text(kColPr, model.ActiveRow()), std::string("902"));
+  QCOMPARE(grid->currentIndex().row() + 1, model.ActiveRow());
 }
 
 // Saves the window to the folder in PFEDIT_SCREENSHOT_DIR, when set, so that
