@@ -360,6 +360,18 @@ TEST(RowCommands, SampleListRefusesAPrEditInto902To939) {
   EXPECT_EQ(w.grid().Text(kColPr, 2), before);
   EXPECT_FALSE(w.state.ParametersDirty);
   EXPECT_FALSE(w.state.HasUnsavedData());
+
+  // The shipped list passes the check; clearing the window leaves nothing
+  // to edit.
+  w.desktop.ExpectMessage(msg::kNoError);
+  w.form.CmdEnd_Click();
+  EXPECT_FALSE(w.form.CmdEnd.Enabled);
+  EXPECT_TRUE(w.form.GridEvents().ParameterCheckDone);
+  w.form.ClearWindow();
+  EXPECT_EQ(w.grid().RowCount(), 0);
+  EXPECT_EQ(w.form.txtPr.Text, "");
+  EXPECT_FALSE(w.form.txtPr.Enabled);
+  EXPECT_FALSE(w.form.CmdEnd.Enabled);
 }
 
 }  // namespace
