@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/desktop.h"
 #include "core/editor_state.h"
 #include "core/table_model.h"
+#include "editor/frm_pr_file_edit.h"
 #include "editor/grid_layout.h"
 #include "editor/parameter_check.h"
 #include "editor/parameter_grid.h"
@@ -91,5 +93,44 @@ void BM_SnapshotTakeAndRestore(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SnapshotTakeAndRestore)->Arg(1500)->Unit(benchmark::kMicrosecond);
+
+// Answers every box with OK and keeps the clipboard in memory.
+class QuietDesktop final : public Desktop {
+ public:
+  Answer ShowMessage(const MessageBox&) override { return Answer::kOk; }
+  void SetWaitCursor(bool) override {}
+  std::string ClipboardText() override { return clipboard; }
+  void SetClipboardText(const std::string& text) override { clipboard = text; }
+  std::string ChooseFile(const FileDialogRequest&) override { return {}; }
+  bool OpenHelp(const std::string&) override { return true; }
+  void RunModal(DialogLogic& dialog) override { dialog.Form_QueryUnload(); }
+  void ShowPopupMenu(PopupMenu, int, int) override {}
+  std::string clipboard;
+};
+
+// Copy of every visible cell of the list, pasted back over it: the Edit
+// menu's path with its snapshot and the change rules of every cell.
+void BM_CopyAndPasteWholeList(benchmark::State& state) {
+  const List& list = ListOf(static_cast<int>(state.range(0)));
+  EditorState editor_state;
+  QuietDesktop desktop;
+  editor::frmPrFileEdit form(editor_state, desktop, '.');
+  form.Form_Load(".");
+  editor_state.Buffer = list.buffer;
+  form.ShowParameterList();
+  form.MenuSet(1);
+  form.MenuSet(4);
+  TableModel& grid = form.sprParaList;
+  for (auto _ : state) {
+    grid.SetActiveCell(editor::kColName, 1);
+    grid.SetSelection({editor::kColName, editor::kLastVisibleColumn, 1, grid.RowCount()});
+    form.Invoke(editor::MenuItem::mnuEditCopy);
+    grid.SetSelection({editor::kColName, editor::kColName, 1, 1});
+    form.mnuEdit_Click();
+    form.Invoke(editor::MenuItem::mnuEditPaste);
+  }
+  state.counters["cells"] = grid.RowCount() * (editor::kLastVisibleColumn - 1);
+}
+BENCHMARK(BM_CopyAndPasteWholeList)->Arg(1500)->Unit(benchmark::kMillisecond);
 
 }  // namespace

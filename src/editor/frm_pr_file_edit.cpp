@@ -5,12 +5,17 @@
 #include "core/messages.h"
 #include "core/text_services.h"
 #include "editor/grid_layout.h"
+#include "editor/parameter_grid.h"
 
 namespace pfedit::editor {
 
-frmPrFileEdit::frmPrFileEdit(EditorState& state, Desktop& desktop)
-    : state_(state), desktop_(desktop) {
-  sprParaList.SetObserver(this);
+frmPrFileEdit::frmPrFileEdit(EditorState& state, Desktop& desktop, char decimal_mark)
+    : state_(state),
+      desktop_(desktop),
+      decimal_mark_(GridDecimalMark(decimal_mark)),
+      grid_events_(sprParaList, state, desktop, *this, decimal_mark_),
+      row_commands_(sprParaList, grid_events_, state, desktop, *this) {
+  sprParaList.SetObserver(&grid_events_);
 }
 
 void frmPrFileEdit::Form_Load(const std::string& program_folder) {
@@ -59,6 +64,24 @@ void frmPrFileEdit::Invoke(MenuItem item) {
     case MenuItem::mnuHelpVer:
       mnuHelpVer_Click();
       break;
+    case MenuItem::mnuEditCut:
+      row_commands_.mnuEditCut_Click();
+      break;
+    case MenuItem::mnuEditCopy:
+      row_commands_.mnuEditCopy_Click();
+      break;
+    case MenuItem::mnuEditPaste:
+      row_commands_.mnuEditPaste_Click();
+      break;
+    case MenuItem::mnuEditAddPaste:
+      row_commands_.mnuEditAddPaste_Click();
+      break;
+    case MenuItem::mnuEditAdd:
+      row_commands_.mnuEditAdd_Click();
+      break;
+    case MenuItem::mnuEditDel:
+      row_commands_.mnuEditDel_Click();
+      break;
     default:
       break;
   }
@@ -81,8 +104,28 @@ void frmPrFileEdit::mnuHelpVer_Click() {
   desktop_.RunModal(form);
 }
 
-void frmPrFileEdit::sprParaList_RightClick(int, int, int x, int y) {
+void frmPrFileEdit::OpenEditMenuAt(int x, int y) {
+  mnuEdit_Click();
   desktop_.ShowPopupMenu(PopupMenu::mnuEdit, x, y);
+}
+
+void frmPrFileEdit::ClearWindow() {
+  if (sprParaList.RowCount() < 1) return;
+  sprParaList.SuspendDrawing();
+  sprParaList.SetActiveCell(kColPr, 1);
+  txtPr.Text.clear();
+  txtPr.Enabled = false;
+  sprParaList.SetRowCount(0);
+  sprParaList.ResumeDrawing();
+  CmdEnd.Enabled = false;
+}
+
+void frmPrFileEdit::ShowParameterList() {
+  grid_events_.ParameterCheckDone = false;
+  LoadGrid(sprParaList, state_.Buffer, decimal_mark_);
+  txtPr.Enabled = true;
+  txtPr.Text = sprParaList.Text(kColPr, sprParaList.ActiveRow());
+  CmdEnd.Enabled = true;
 }
 
 }  // namespace pfedit::editor

@@ -10,8 +10,11 @@
 #include "core/control_state.h"
 #include "core/desktop.h"
 #include "core/editor_state.h"
+#include "core/platform.h"
 #include "core/table_model.h"
 #include "editor/menu_state.h"
+#include "editor/parameter_grid_events.h"
+#include "editor/row_commands.h"
 
 namespace pfedit::editor {
 
@@ -19,16 +22,18 @@ namespace pfedit::editor {
 // close box both go through Form_QueryUnload, which asks about unsaved data
 // and closes the form only on consent; the view then closes the window,
 // which ends the program.
-class frmPrFileEdit final : public FormLogic, private TableObserver {
+class frmPrFileEdit final : public FormLogic, private GridWindow {
  public:
-  frmPrFileEdit(EditorState& state, Desktop& desktop);
+  // The grid's decimal numbers are typed and shown with `decimal_mark`.
+  frmPrFileEdit(EditorState& state, Desktop& desktop,
+                char decimal_mark = platform::LocaleDecimalSeparator());
 
   const char* FormName() const override { return "frmPrFileEdit"; }
 
   // Start-up, once, with the folder of the running program.
   void Form_Load(const std::string& program_folder);
 
-  void MenuSet(int state);
+  void MenuSet(int state) override;
   bool MenuEnabled(MenuItem item) const { return menus_.Enabled(item); }
   void SetMainCaption(std::string_view model_name, int capacity_class);
 
@@ -45,8 +50,23 @@ class frmPrFileEdit final : public FormLogic, private TableObserver {
   void mnuFileExit_Click() { Form_QueryUnload(); }
   void mnuHelpItem_Click();
   void mnuHelpVer_Click();
-  // The Edit menu opens as a pop-up where the grid was right-clicked.
-  void sprParaList_RightClick(int column, int row, int x, int y);
+  // The Parameter Check button.
+  void CmdEnd_Click() { grid_events_.CmdEnd_Click(); }
+  // A key typed into the Pr jump box, whose text is txtPr.Text; 0 when it
+  // was swallowed.
+  void txtPr_KeyPress(int16_t& key) { grid_events_.txtPr_KeyPress(key, txtPr.Text); }
+
+  // Empties the window before another list is loaded or after a list was
+  // given up: the grid, the Pr box and the check button. The caption and the
+  // menus are the caller's.
+  void ClearWindow();
+  // Shows state.Buffer's parameter list in the grid, ready for editing: the
+  // Pr box follows the active row and the check button is enabled. Edit
+  // mode, menus and caption are the caller's.
+  void ShowParameterList();
+
+  // The grid's rules and the fields they share with the row commands.
+  ParameterGridEvents& GridEvents() { return grid_events_; }
 
   // Controls.
   std::string Caption;
@@ -57,13 +77,17 @@ class frmPrFileEdit final : public FormLogic, private TableObserver {
   TableModel sprParaList;
 
  private:
-  void OnRightClick(int column, int row, int x, int y) override {
-    sprParaList_RightClick(column, row, x, y);
-  }
+  // What the grid rules change on the window.
+  void SetCheckEnabled(bool enabled) override { CmdEnd.Enabled = enabled; }
+  void SetPrText(const std::string& text) override { txtPr.Text = text; }
+  void OpenEditMenuAt(int x, int y) override;
 
   EditorState& state_;
   Desktop& desktop_;
   MenuStates menus_;
+  const char decimal_mark_;
+  ParameterGridEvents grid_events_;
+  RowCommands row_commands_;
 };
 
 }  // namespace pfedit::editor

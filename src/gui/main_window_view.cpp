@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 
 #include "core/messages.h"
 #include "gui/control_render.h"
+#include "gui/table/key_codes.h"
 #include "gui/table/table_view.h"
 #include "gui/text_codec.h"
 
@@ -33,6 +35,29 @@ QString ItemName(MenuItem item) {
   return QString::fromLatin1(kItemNames[static_cast<std::size_t>(item)]);
 }
 
+// The platform's keys for the grid's row commands: a standard key, or a
+// plain key without modifiers.
+struct CommandKey {
+  MenuItem item;
+  QKeySequence::StandardKey standard;
+  Qt::Key plain;
+
+  QKeySequence Keys() const {
+    return standard != QKeySequence::UnknownKey ? QKeySequence(standard) : QKeySequence(plain);
+  }
+  bool Matches(QKeyEvent& event) const {
+    if (standard != QKeySequence::UnknownKey) return event.matches(standard);
+    return event.key() == plain && event.modifiers() == Qt::NoModifier;
+  }
+};
+const CommandKey kCommandKeys[] = {
+    {MenuItem::mnuEditCut, QKeySequence::Cut, Qt::Key_unknown},
+    {MenuItem::mnuEditCopy, QKeySequence::Copy, Qt::Key_unknown},
+    {MenuItem::mnuEditPaste, QKeySequence::Paste, Qt::Key_unknown},
+    {MenuItem::mnuEditAdd, QKeySequence::UnknownKey, Qt::Key_Insert},
+    {MenuItem::mnuEditDel, QKeySequence::UnknownKey, Qt::Key_Delete},
+};
+
 }  // namespace
 
 MainWindowView::MainWindowView(editor::frmPrFileEdit& form, QWidget* parent)
@@ -53,6 +78,14 @@ MainWindowView::MainWindowView(editor::frmPrFileEdit& form, QWidget* parent)
   // Grid events reach the form through its table model; whatever a handler
   // changed on the window shows at once.
   connect(grid_, &TableView::EventForwarded, this, &MainWindowView::AfterEvent);
+  grid_->installEventFilter(this);
+  txtPr_->installEventFilter(this);
+  connect(txtPr_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { form_.txtPr.Text = ToAnsi(text); });
+  connect(CmdEnd_, &QPushButton::clicked, this, [this] {
+    form_.CmdEnd_Click();
+    AfterEvent();
+  });
 
   auto* top_row = new QHBoxLayout;
   top_row->addWidget(lblPrNo_);
@@ -81,6 +114,13 @@ void MainWindowView::BuildMenus() {
       action->setObjectName(ItemName(item));
       connect(action, &QAction::triggered, this, [this, item] { Forward(item); });
       actions_[item] = action;
+      for (const CommandKey& key : kCommandKeys) {
+        if (key.item != item) continue;
+        // Shown in the menu; the keys act in the grid (eventFilter), where
+        // they cannot take a key from a text being typed.
+        action->setShortcut(key.Keys());
+        action->setShortcutContext(Qt::WidgetShortcut);
+      }
     }
     if (menu.caption == msg::kMenuEdit) {
       edit_menu_ = qmenu;
@@ -91,6 +131,29 @@ void MainWindowView::BuildMenus() {
       });
     }
   }
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+  auto* key_event = static_cast<QKeyEvent*>(event);
+  if (watched == txtPr_) {
+    int16_t key = CharacterOf(*key_event);
+    if (key == 0) return false;
+    form_.txtPr_KeyPress(key);
+    // A key let through changes the box's text, which textEdited hands on.
+    if (key != 0) return false;
+    AfterEvent();
+    return true;
+  }
+  if (watched != grid_ || grid_->Editing()) return false;
+  for (const CommandKey& key : kCommandKeys) {
+    if (!key.Matches(*key_event)) continue;
+    // Paste is enabled by opening the Edit menu; its key does the same.
+    if (key.item == MenuItem::mnuEditPaste) form_.mnuEdit_Click();
+    Forward(key.item);
+    return true;
+  }
+  return false;
 }
 
 void MainWindowView::Forward(MenuItem item) {

@@ -33,6 +33,8 @@ class MainWindowView final : public QMainWindow {
  protected:
   // The close box: the form decides (FormLogic's protocol).
   void closeEvent(QCloseEvent* event) override;
+  // The Pr box's keys go to the form; the row commands' keys in the grid.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenus();

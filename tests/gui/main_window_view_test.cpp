@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,6 +17,8 @@
 #include "core/editor_state.h"
 #include "core/message_ids.h"
 #include "editor/frm_pr_file_edit.h"
+#include "editor/grid_layout.h"
+#include "editor/parameter_file_io.h"
 #include "gui/main_window_view.h"
 #include "gui/qt_desktop.h"
 #include "gui/table/table_adapter.h"
@@ -31,6 +34,8 @@ class MainWindowViewTest : public QObject {
   void startsWithTheCaptionsAndMenusOfStateZero();
   void exitAndTheCloseBoxCloseOnlyWhenTheFormAgrees();
   void gridEventsRenderTheWindowAndRightClickPopsUpTheEditMenu();
+  void gridIsUsableFromTheKeyboard();
+  void sampleListLooksRightAtThisScale();
 };
 
 namespace {
@@ -46,6 +51,27 @@ struct Fixture {
   pfedit::test::LiteDesktop desktop;
   pfedit::editor::frmPrFileEdit form{state, desktop};
   pfedit::gui::MainWindowView view{form};
+};
+
+// A window showing a shipped parameter list, with a model open for editing.
+struct ListFixture {
+  ListFixture() {
+    form.Form_Load(program_folder.path().toStdString());
+    const std::string path = std::string(PFEDIT_SAMPLE_DIR) + "/qx_a740_a01.vfd";
+    loaded = pfedit::ReadParameterFile(state, desktop, path) == pfedit::kStatusOk;
+    form.ShowParameterList();
+    form.MenuSet(1);
+    form.MenuSet(4);
+    view.Render();
+    view.resize(1000, 640);
+    view.show();
+  }
+  QTemporaryDir program_folder;
+  pfedit::EditorState state;
+  pfedit::test::LiteDesktop desktop;
+  pfedit::editor::frmPrFileEdit form{state, desktop, '.'};
+  pfedit::gui::MainWindowView view{form};
+  bool loaded = false;
 };
 
 }  // namespace
@@ -155,6 +181,102 @@ void MainWindowViewTest::gridEventsRenderTheWindowAndRightClickPopsUpTheEditMenu
   QApplication::sendEvent(grid->viewport(), &click);
   QCOMPARE(popped, QStringLiteral("mnuEdit"));
   QVERIFY(paste_enabled);
+}
+
+void MainWindowViewTest::gridIsUsableFromTheKeyboard() {
+  using namespace pfedit::editor;
+  ListFixture f;
+  QVERIFY(f.loaded);
+  QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+  pfedit::gui::TableView* grid = f.view.Grid();
+  pfedit::TableModel& model = f.form.sprParaList;
+  grid->setFocus();
+  const auto go_to = [&](int column, int row) {
+    grid->setCurrentIndex(grid->Adapter()->index(row - 1, column - 1));
+  };
+
+  // Typing starts an edit with what was typed, as in a spreadsheet.
+  go_to(kColName, 2);
+  QTest::keyClick(grid, Qt::Key_Q);
+  QVERIFY(grid->Editing());
+  auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  QVERIFY(line != nullptr);
+  QCOMPARE(line->text(), QStringLiteral("q"));
+  QTest::keyClick(line, Qt::Key_Escape);
+  QVERIFY(!grid->Editing());
+
+  // F4 and Alt+Down open a list cell's drop-down.
+  for (const auto& [key, modifiers] :
+       {std::pair{Qt::Key_F4, Qt::NoModifier}, std::pair{Qt::Key_Down, Qt::AltModifier}}) {
+    go_to(kColUnit, 1);
+    grid->setFocus();
+    QTest::keyClick(grid, key, modifiers);
+    QWidget* popup = QApplication::activePopupWidget();
+    QVERIFY2(popup != nullptr, "no drop-down");
+    popup->close();
+    grid->closePersistentEditor(grid->currentIndex());
+    grid->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  }
+
+  // The row commands' keys act in the grid: copy a row, delete it, paste it.
+  grid->setFocus();
+  go_to(kColPr, 1);
+  model.SetSelection({-1, -1, 1, 1});
+  const std::string first_pr = model.Text(kColPr, 1);
+  QTest::keySequence(grid, QKeySequence::Copy);
+  QVERIFY(f.desktop.clipboard.rfind(first_pr + "\t", 0) == 0);
+  const int rows = model.RowCount();
+  QTest::keyClick(grid, Qt::Key_Delete);
+  QCOMPARE(model.RowCount(), rows - 1);
+  QTest::keyClick(grid, Qt::Key_Insert);
+  QCOMPARE(model.RowCount(), rows);
+  go_to(kColPr, 1);
+  QTest::keySequence(grid, QKeySequence::Paste);
+  QCOMPARE(model.Text(kColPr, 1), first_pr);
+  QVERIFY(f.state.ParametersDirty);
+
+  // The Pr box takes digits only and jumps on Enter.
+  auto* jump = f.view.findChild<QLineEdit*>(QStringLiteral("txtPr"));
+  jump->clear();
+  jump->setFocus();
+  QTest::keyClicks(jump, QStringLiteral("9x02"));
+  QCOMPARE(jump->text(), QStringLiteral("902"));
+  QTest::keyClick(jump, Qt::Key_Return);
+  QCOMPARE(model.Text(kColPr, model.ActiveRow()), std::string("902"));
+  QCOMPARE(grid->currentIndex().row() + 1, model.ActiveRow());
+}
+
+// Saves the window to the folder in PFEDIT_SCREENSHOT_DIR, when set, so that
+// it can be looked at (run once per scale factor); always checks what a look
+// would catch: every header and row number fits its section.
+void MainWindowViewTest::sampleListLooksRightAtThisScale() {
+  ListFixture f;
+  QVERIFY(f.loaded);
+  QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+  pfedit::gui::TableView* grid = f.view.Grid();
+  const QFontMetrics header_font = grid->horizontalHeader()->fontMetrics();
+  for (int column = 0; column < pfedit::editor::kLastVisibleColumn; ++column) {
+    const QString text = grid->model()->headerData(column, Qt::Horizontal).toString();
+    QVERIFY2(header_font.horizontalAdvance(text) < grid->columnWidth(column), qPrintable(text));
+  }
+  QVERIFY(grid->verticalHeader()->width() >
+          grid->verticalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("1500")));
+  const QString folder = qEnvironmentVariable("PFEDIT_SCREENSHOT_DIR");
+  if (folder.isEmpty()) return;
+  const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
+  QVERIFY(f.view.grab().save(folder + QStringLiteral("/main_window_x") + scale +
+                             QStringLiteral(".png")));
+  // The protected rows, with a fault marked among them.
+  pfedit::TableModel& model = f.form.sprParaList;
+  for (int row = 1; row <= model.RowCount(); ++row) {
+    if (model.Text(pfedit::editor::kColPr, row) != "902") continue;
+    model.SetTopRow(row - 2);
+    model.SetBackground(pfedit::editor::kColName, row + 1, pfedit::editor::kFaultColour);
+    break;
+  }
+  QVERIFY(
+      f.view.grab().save(folder + QStringLiteral("/protected_x") + scale + QStringLiteral(".png")));
 }
 
 QTEST_MAIN(MainWindowViewTest)

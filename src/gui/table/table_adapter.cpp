@@ -44,6 +44,13 @@ QVariant TableAdapter::data(const QModelIndex& index, int role) const {
       const Colour colour = model_.Background(column, row);
       return QColor(colour.red, colour.green, colour.blue);
     }
+    case Qt::ForegroundRole: {
+      // Dark text on light cells, white on dark ones (a fault's red), so
+      // that every marked cell stays readable.
+      const Colour colour = model_.Background(column, row);
+      const int luma = 299 * colour.red + 587 * colour.green + 114 * colour.blue;
+      return QColor(luma < 500 * 255 ? Qt::white : Qt::black);
+    }
     case Qt::ToolTipRole: {
       const std::string tip = model_.ToolTip(column, row);
       if (tip.empty()) return QVariant();

@@ -1,5 +1,6 @@
 #include "gui/table/table_view.h"
 
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -52,6 +53,8 @@ TableView::TableView(TableModel& model, QWidget* parent) : QTableView(parent), m
                   QAbstractItemView::AnyKeyPressed);
   setWordWrap(true);
   horizontalHeader()->setHighlightSections(false);
+  verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  FitDefaultRowHeight();
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
     if (following_ > 0) return;
     ++reporting_;
@@ -78,11 +81,14 @@ void TableView::FollowModel() {
 
 void TableView::ColumnLayoutChanged(int first, int last) {
   for (int column = std::max(first, 0); column <= std::min(last, model_.ColumnCount()); ++column) {
-    const int pixels = PixelsFromTwips(model_.ColumnWidth(column));
+    const int pixels = PixelsFromTwips(model_.ColumnWidth(column), logicalDpiX());
     const bool hidden = model_.ColumnHidden(column) || pixels == 0;
     if (column == 0) {
       verticalHeader()->setVisible(!hidden);
-      if (!hidden) verticalHeader()->setFixedWidth(pixels);
+      // Room for the largest row number a list can have, whatever the font.
+      const int number_pixels =
+          verticalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("1500")) + 12;
+      if (!hidden) verticalHeader()->setFixedWidth(std::max(pixels, number_pixels));
       continue;
     }
     setColumnHidden(column - 1, hidden);
@@ -105,15 +111,32 @@ void TableView::RowLayoutChanged(int first, int last) {
   }
 }
 
+int TableView::QuickTextWidth(const std::string& bytes) {
+  if (byte_advances_.empty()) {
+    const QFontMetrics metrics(font());
+    byte_advances_.resize(256);
+    for (int byte = 0; byte < 256; ++byte) {
+      const char c = static_cast<char>(byte);
+      byte_advances_[static_cast<std::size_t>(byte)] =
+          metrics.horizontalAdvance(FromAnsi(std::string(1, c)));
+    }
+  }
+  int width = 0;
+  for (const char c : bytes) width += byte_advances_[static_cast<unsigned char>(c)];
+  return width;
+}
+
 // Measuring every cell the way Qt's own row fitting does takes a tenth of a
-// second for a full parameter list, so only texts that cannot fit on one line
-// are measured.
-int TableView::FittedHeight(int row) const {
+// second for a full parameter list. Most texts fit on one line, which the
+// sum of their bytes' advances tells without shaping; only the others are
+// measured.
+int TableView::FittedHeight(int row) {
   int height = verticalHeader()->defaultSectionSize();
-  const QFontMetrics metrics(font());
-  const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-  QStyleOptionViewItem option;
-  initViewItemOption(&option);
+  // A row's height includes the grid line below it.
+  const int grid_line = showGrid() ? 1 : 0;
+  // Kerning and shaping may differ a little from the sum of advances.
+  constexpr int kSlack = 2;
+  int margins = -1;
   for (int column = 1; column <= model_.ColumnCount(); ++column) {
     const std::string& bytes = model_.Text(column, row);
     if (bytes.empty() || isColumnHidden(column - 1)) continue;
@@ -122,12 +145,33 @@ int TableView::FittedHeight(int row) const {
     const bool breaks = bytes.find('\n') != std::string::npos;
     if (!wraps && !breaks) continue;
     const int width = columnWidth(column - 1);
-    if (!breaks && metrics.horizontalAdvance(FromAnsi(bytes)) + margins <= width) continue;
+    if (margins < 0) {
+      margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    }
+    if (!breaks && QuickTextWidth(bytes) + margins + kSlack <= width) continue;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
     option.rect = QRect(0, 0, width, height);
     const QModelIndex index = adapter_->index(row - 1, column - 1);
-    height = std::max(height, delegate_->sizeHint(option, index).height());
+    height = std::max(height, delegate_->sizeHint(option, index).height() + grid_line);
   }
   return height;
+}
+
+void TableView::changeEvent(QEvent* event) {
+  QTableView::changeEvent(event);
+  if (event->type() != QEvent::FontChange) return;
+  byte_advances_.clear();
+  FitDefaultRowHeight();
+  FollowModel();
+}
+
+// A row of one-line texts is one line high, as in a spreadsheet; the style's
+// default would give every row room for two.
+void TableView::FitDefaultRowHeight() {
+  const int height = fontMetrics().lineSpacing() + 8;
+  verticalHeader()->setMinimumSectionSize(height);
+  verticalHeader()->setDefaultSectionSize(height);
 }
 
 void TableView::ActiveCellChanged(int, int) {
@@ -254,6 +298,15 @@ void TableView::keyPressEvent(QKeyEvent* event) {
   if (character != 0) Report([&] { swallowed = model_.KeyPress(character) == 0; });
   if (swallowed) return event->accept();
   const QModelIndex current = currentIndex();
+  const bool opens_list =
+      event->key() == Qt::Key_F4 ||
+      (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier));
+  if (opens_list && state() != EditingState && current.isValid()) {
+    // F4 and Alt+Down open a list cell's drop-down, as in a spreadsheet.
+    edit(current, QAbstractItemView::EditKeyPressed, event);
+    if (auto* list = qobject_cast<QComboBox*>(indexWidget(current))) list->showPopup();
+    return event->accept();
+  }
   if (key == kKeyEnter && state() != EditingState && current.isValid()) {
     // Enter moves the cursor down a row, as in the spreadsheet users know.
     Report([&] {

@@ -16,6 +16,8 @@
 #include <QTableView>
 #include <deque>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "core/table_model.h"
 
@@ -34,9 +36,14 @@ class TableView : public QTableView, private TableViewListener {
   TableModel& Model() const { return model_; }
   TableAdapter* Adapter() const { return adapter_; }
   CellDelegate* Delegate() const { return delegate_; }
+  // A cell editor is open.
+  bool Editing() const { return state() == EditingState; }
 
-  // Widths are kept in twips: 15 to a pixel on a screen of 96 dots per inch.
-  static int PixelsFromTwips(int twips) { return (twips + 7) / 15; }
+  // Widths are kept in twips, 1440 to the inch, and shown with the screen's
+  // logical dots per inch.
+  static int PixelsFromTwips(int twips, int dots_per_inch) {
+    return (twips * dots_per_inch + 720) / 1440;
+  }
 
   // Ways of reporting a user's action to the model. Each signals
   // EventForwarded once the report has run.
@@ -57,6 +64,7 @@ class TableView : public QTableView, private TableViewListener {
   void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void RowLayoutChanged(int first, int last) override;
@@ -69,7 +77,11 @@ class TableView : public QTableView, private TableViewListener {
   // rows moved or drawing was suspended) onto the screen.
   void FollowModel();
   // The height that shows every text of the row.
-  int FittedHeight(int row) const;
+  int FittedHeight(int row);
+  // Width of a single-byte text in the view's font, close enough to tell
+  // whether it fits a cell, without shaping it.
+  int QuickTextWidth(const std::string& bytes);
+  void FitDefaultRowHeight();
   void ShowActiveCell();
   void ShowSelection();
   void ReportSelection();
@@ -85,6 +97,9 @@ class TableView : public QTableView, private TableViewListener {
   // model's echo is not applied back in the middle of a mouse drag.
   int reporting_ = 0;
   std::deque<std::function<void()>> waiting_reports_;
+  // Advance of every byte in the view's font; empty until first needed and
+  // after the font changed.
+  std::vector<int> byte_advances_;
   bool running_waiting_reports_ = false;
 };
 
