@@ -36,6 +36,15 @@ void frmPrFileEdit::SetMainCaption(std::string_view model_name, int capacity_cla
   Caption = MainCaptionText(model_name, capacity_class);
 }
 
+void frmPrFileEdit::ClearWindow() {
+  if (sprParaList.RowCount() < 1) return;
+  sprParaList.SetActiveCell(1, 1);
+  txtPr.Text.clear();
+  txtPr.Enabled = false;
+  sprParaList.SetRowCount(0);
+  CmdEnd.Enabled = false;
+}
+
 bool frmPrFileEdit::ConfirmExit() {
   if (!state_.HasUnsavedData()) return true;
   return AskYesNo(desktop_, msg::kConfirmExit);
@@ -50,6 +59,12 @@ void frmPrFileEdit::Form_QueryUnload() {
 void frmPrFileEdit::Invoke(MenuItem item) {
   if (!MenuEnabled(item)) return;
   switch (item) {
+    case MenuItem::mnuFileFolder:
+      RunFolderCommand(state_, desktop_, *this);
+      break;
+    case MenuItem::mnuEditFunc:
+      RunFuncCodeCommand(sprParaList, state_, desktop_, *this);
+      break;
     case MenuItem::mnuFileExit:
       mnuFileExit_Click();
       break;

@@ -11,6 +11,8 @@
 #include "core/desktop.h"
 #include "core/editor_state.h"
 #include "core/table_model.h"
+#include "editor/folder_command.h"
+#include "editor/func_code_command.h"
 #include "editor/menu_state.h"
 
 namespace pfedit::editor {
@@ -19,7 +21,10 @@ namespace pfedit::editor {
 // close box both go through Form_QueryUnload, which asks about unsaved data
 // and closes the form only on consent; the view then closes the window,
 // which ends the program.
-class frmPrFileEdit final : public FormLogic, private TableObserver {
+class frmPrFileEdit final : public FormLogic,
+                            private TableObserver,
+                            private FolderWindow,
+                            private FuncCodeWindow {
  public:
   frmPrFileEdit(EditorState& state, Desktop& desktop);
 
@@ -28,9 +33,11 @@ class frmPrFileEdit final : public FormLogic, private TableObserver {
   // Start-up, once, with the folder of the running program.
   void Form_Load(const std::string& program_folder);
 
-  void MenuSet(int state);
+  void MenuSet(int state) override;
   bool MenuEnabled(MenuItem item) const { return menus_.Enabled(item); }
-  void SetMainCaption(std::string_view model_name, int capacity_class);
+  void SetMainCaption(std::string_view model_name, int capacity_class) override;
+  // Empties the grid and the Pr box; the check has nothing left to check.
+  void ClearWindow() override;
 
   // Asks before unsaved data is discarded; true when the window may close.
   bool ConfirmExit();
@@ -60,6 +67,13 @@ class frmPrFileEdit final : public FormLogic, private TableObserver {
   void OnRightClick(int column, int row, int x, int y) override {
     sprParaList_RightClick(column, row, x, y);
   }
+  void SetFolderLabel(const std::string& folder) override {
+    lblFilePass.Caption = folder;
+    lblFilePass.ToolTipText = folder;
+  }
+  void SetCheckEnabled(bool enabled) override { CmdEnd.Enabled = enabled; }
+  // The check's own flag lives with the grid rules, which reset it there.
+  void ResetParameterCheck() override {}
 
   EditorState& state_;
   Desktop& desktop_;
