@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/messages.h"
+#include "editor/frm_folder.h"
 #include "editor/frm_func.h"
+#include "editor/frm_pr_file_edit.h"
 #include "editor/func_code_command.h"
 #include "editor/grid_layout.h"
 #include "support/scripted_desktop.h"
+#include "support/temp_folder.h"
 
 namespace pfedit::editor {
 namespace {
@@ -183,6 +187,42 @@ TEST(FuncCodeCommandTest, CancelCloseBoxAndNoRowsChangeNothing) {
   empty.grid.SetRowCount(0);
   empty.Run();  // no dialog expected
   EXPECT_EQ(empty.window.log, "");
+}
+
+// ---- Both commands from the main window's menus: a code edit marks the list
+// changed; a cancelled folder dialog after Yes leaves the window empty.
+
+TEST(MainWindowDialogCommandsTest, CodeEditThenFolderCancelledAfterYes) {
+  test::TempFolder program;
+  std::filesystem::create_directories(program.File("en/help"));
+  program.Write("en/help/dorvien.chm", "help");
+  EditorState state;
+  test::ScriptedDesktop desktop;
+  frmPrFileEdit form(state, desktop);
+  form.Form_Load(program.path());
+  form.MenuSet(4);
+  form.sprParaList.SetRowCount(3);
+  form.sprParaList.SetActiveCell(kColFunctionCode, 2);
+  form.SetMainCaption("QX-A700", 1);
+
+  desktop.ExpectDialog<frmFunc>([](frmFunc& dialog) {
+    dialog.chkFunc[2].Value = true;
+    dialog.CmdOK_Click();
+  });
+  form.Invoke(MenuItem::mnuEditFunc);
+  EXPECT_EQ(form.sprParaList.Text(kColFunctionCode, 2), "0004");
+  EXPECT_TRUE(form.CmdEnd.Enabled);
+  EXPECT_TRUE(form.MenuEnabled(MenuItem::mnuFileSave));
+
+  desktop.ExpectMessage(msg::kDiscardEditing, Answer::kYes);
+  desktop.ExpectDialog<frmFolder>([](frmFolder& dialog) { dialog.cmdCancel_Click(); });
+  form.Invoke(MenuItem::mnuFileFolder);
+  EXPECT_EQ(form.sprParaList.RowCount(), 0);
+  EXPECT_FALSE(form.CmdEnd.Enabled);
+  EXPECT_EQ(form.Caption, GetMessageText(msg::kTitle));
+  EXPECT_FALSE(form.MenuEnabled(MenuItem::mnuModelEdit));
+  EXPECT_FALSE(form.MenuEnabled(MenuItem::mnuEditFunc));
+  EXPECT_FALSE(state.HasUnsavedData());
 }
 
 }  // namespace
