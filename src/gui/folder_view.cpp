@@ -52,7 +52,7 @@ FolderView::FolderView(editor::frmFolder& logic, QWidget* parent)
   // Room for a few levels of folder names and a dozen lines, in the font's
   // own measure, so that the lists grow with the scale.
   const QFontMetrics metrics = fontMetrics();
-  dirList_->setMinimumSize(metrics.averageCharWidth() * 32, metrics.lineSpacing() * 14);
+  dirList_->setMinimumSize(metrics.averageCharWidth() * 32, metrics.lineSpacing() * 18);
   filList_->setMinimumWidth(metrics.averageCharWidth() * 30);
 
   connect(drvList_, qOverload<int>(&QComboBox::activated), this,
