@@ -78,12 +78,12 @@ FolderListing List(const std::string& folder, Wanted wanted, std::string_view ex
   return listing;
 }
 
+#ifndef _WIN32
 bool IsFolder(const std::string& path) {
   std::error_code ignored;
   return fs::is_directory(fs::path(path), ignored);
 }
 
-#ifndef _WIN32
 // The folders inside a place where media are mounted.
 void AddMounts(const std::string& place, std::vector<std::string>& drives) {
   const FolderListing mounts = List(place, Wanted::kFolders, {});

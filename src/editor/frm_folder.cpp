@@ -1,5 +1,7 @@
 #include "editor/frm_folder.h"
 
+#include <algorithm>
+
 #include "core/messages.h"
 #include "core/paths.h"
 #include "core/platform.h"
