@@ -55,6 +55,12 @@ void frmPrFileEdit::Form_QueryUnload() {
 void frmPrFileEdit::Invoke(MenuItem item) {
   if (!MenuEnabled(item)) return;
   switch (item) {
+    case MenuItem::mnuFileFolder:
+      RunFolderCommand(state_, desktop_, *this);
+      break;
+    case MenuItem::mnuEditFunc:
+      RunFuncCodeCommand(sprParaList, state_, desktop_, *this);
+      break;
     case MenuItem::mnuFileExit:
       mnuFileExit_Click();
       break;

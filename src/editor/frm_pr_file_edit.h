@@ -12,6 +12,8 @@
 #include "core/editor_state.h"
 #include "core/platform.h"
 #include "core/table_model.h"
+#include "editor/folder_command.h"
+#include "editor/func_code_command.h"
 #include "editor/menu_state.h"
 #include "editor/parameter_grid_events.h"
 #include "editor/row_commands.h"
@@ -22,7 +24,10 @@ namespace pfedit::editor {
 // close box both go through Form_QueryUnload, which asks about unsaved data
 // and closes the form only on consent; the view then closes the window,
 // which ends the program.
-class frmPrFileEdit final : public FormLogic, private GridWindow {
+class frmPrFileEdit final : public FormLogic,
+                            private GridWindow,
+                            private FolderWindow,
+                            private FuncCodeWindow {
  public:
   // The grid's decimal numbers are typed and shown with `decimal_mark`.
   frmPrFileEdit(EditorState& state, Desktop& desktop,
@@ -35,7 +40,7 @@ class frmPrFileEdit final : public FormLogic, private GridWindow {
 
   void MenuSet(int state) override;
   bool MenuEnabled(MenuItem item) const { return menus_.Enabled(item); }
-  void SetMainCaption(std::string_view model_name, int capacity_class);
+  void SetMainCaption(std::string_view model_name, int capacity_class) override;
 
   // Asks before unsaved data is discarded; true when the window may close.
   bool ConfirmExit();
@@ -59,7 +64,7 @@ class frmPrFileEdit final : public FormLogic, private GridWindow {
   // Empties the window before another list is loaded or after a list was
   // given up: the grid, the Pr box and the check button. The caption and the
   // menus are the caller's.
-  void ClearWindow();
+  void ClearWindow() override;
   // Shows state.Buffer's parameter list in the grid, ready for editing: the
   // Pr box follows the active row and the check button is enabled. Edit
   // mode, menus and caption are the caller's.
@@ -77,10 +82,15 @@ class frmPrFileEdit final : public FormLogic, private GridWindow {
   TableModel sprParaList;
 
  private:
-  // What the grid rules change on the window.
+  // What the grid rules and the commands change on the window.
   void SetCheckEnabled(bool enabled) override { CmdEnd.Enabled = enabled; }
   void SetPrText(const std::string& text) override { txtPr.Text = text; }
   void OpenEditMenuAt(int x, int y) override;
+  void SetFolderLabel(const std::string& folder) override {
+    lblFilePass.Caption = folder;
+    lblFilePass.ToolTipText = folder;
+  }
+  void ResetParameterCheck() override { grid_events_.ParameterCheckDone = false; }
 
   EditorState& state_;
   Desktop& desktop_;

@@ -1,7 +1,11 @@
 #include "gui/dialog_views.h"
 
 #include "about/frm_version.h"
+#include "editor/frm_folder.h"
+#include "editor/frm_func.h"
 #include "gui/about_view.h"
+#include "gui/folder_view.h"
+#include "gui/func_code_view.h"
 
 namespace pfedit::gui {
 
@@ -15,6 +19,8 @@ bool DialogViews::Run(DialogLogic& dialog, QWidget* parent) const {
 // One line per modal dialog.
 void RegisterEditorDialogs(DialogViews& views) {
   views.Register<about::frmVersion, AboutView>();
+  views.Register<editor::frmFolder, FolderView>();
+  views.Register<editor::frmFunc, FuncCodeView>();
 }
 
 }  // namespace pfedit::gui
