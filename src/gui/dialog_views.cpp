@@ -2,6 +2,10 @@
 
 #include "about/frm_version.h"
 #include "gui/about_view.h"
+#include "gui/model_add_view.h"
+#include "gui/model_edit_view.h"
+#include "models/frm_model_add.h"
+#include "models/frm_model_edit.h"
 
 namespace pfedit::gui {
 
@@ -15,6 +19,8 @@ bool DialogViews::Run(DialogLogic& dialog, QWidget* parent) const {
 // One line per modal dialog.
 void RegisterEditorDialogs(DialogViews& views) {
   views.Register<about::frmVersion, AboutView>();
+  views.Register<models::frmModelEdit, ModelEditView>();
+  views.Register<models::frmModelAdd, ModelAddView>();
 }
 
 }  // namespace pfedit::gui
