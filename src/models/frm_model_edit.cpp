@@ -99,14 +99,14 @@ void frmModelEdit::Form_Load(int16_t mode) {
   int first_visible = 0;
   for (int row = 1; row <= rows; ++row) {
     sprModelList.SetBackground(kNameColumn, row, kWhite);
+    sprModelList.SetTypeId(kNameColumn, row, static_type);
+    sprModelList.SetLocked(kNameColumn, row, true);
     const ModelRecord& model = catalogue[static_cast<std::size_t>(row - 1)];
     if (mode == kSelectForEdit && HiddenFromEditList(model)) {
       sprModelList.SetRowHidden(row, true);
       continue;
     }
-    sprModelList.SetTypeId(kNameColumn, row, static_type);
     sprModelList.SetText(kNameColumn, row, model.ModelName);
-    sprModelList.SetLocked(kNameColumn, row, true);
     sprModelList.FitRowHeight(row);
     if (first_visible == 0) first_visible = row;
   }

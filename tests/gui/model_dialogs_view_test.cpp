@@ -142,60 +142,38 @@ class ModelDialogsViewTest : public QObject {
     QVERIFY(!form.Accepted());
   }
 
-  void positionMovesTheEntryWithTheButtonsAndForwardsOk() {
+  void positionShowsTheEntryBeingPlacedAndMovesItWithTheButtons() {
     EditorState state;
     state.Catalogue = Catalogue();
-    state.Buffer.EditModel = Model("QX-NEW-C", "0x80430000", "new.vfd", {"1.5"});
+    state.Buffer.EditModel = state.Catalogue[1];
     QtDesktop desktop;
     models::frmModelAdd form(state);
-    form.Form_Load(models::kPlaceNewModel);
+    form.Form_Load(models::kPlaceEditedModel);
     QString focus, name, moved, accessible;
+    QModelIndexList selected_at_start;
     int current_row = 0;
     WhenShown([&](QDialog& dialog) {
       focus = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
       name = Control<QLabel>(dialog, "lblModelName_1")->text();
-      Control<QPushButton>(dialog, "cmdUpper")->click();
       auto* list = Control<TableView>(dialog, "sprModelList");
-      moved = list->model()->index(2, 0).data().toString();
+      selected_at_start = list->selectionModel()->selectedIndexes();
+      Control<QPushButton>(dialog, "cmdUpper")->click();
+      moved = list->model()->index(0, 0).data().toString();
       current_row = list->currentIndex().row() + 1;
       accessible = Control<QPushButton>(dialog, "cmdLower")->accessibleName();
       Control<QPushButton>(dialog, "CmdOK")->click();
     });
     desktop.RunModal(form);
     QCOMPARE(focus, QStringLiteral("cmdUpper"));
-    QCOMPARE(name, QStringLiteral("QX-NEW-C"));
-    QCOMPARE(moved, QStringLiteral("QX-NEW-C"));
-    QCOMPARE(current_row, 3);
+    QCOMPARE(name, QStringLiteral("QX-N540-B"));
+    // The edited model's row stands out from the start.
+    QCOMPARE(selected_at_start.size(), 1);
+    QCOMPARE(selected_at_start.front().row(), 1);
+    QCOMPARE(moved, QStringLiteral("QX-N540-B"));
+    QCOMPARE(current_row, 1);
     QCOMPARE(accessible, QStringLiteral("Lower"));
     QVERIFY(form.Accepted());
-    QCOMPARE(state.ListPosition, int16_t{3});
-  }
-
-  void positionCloseBoxLeavesTheListPosition() {
-    EditorState state;
-    state.Catalogue = Catalogue();
-    state.Buffer.EditModel = state.Catalogue[1];
-    state.ListPosition = 9;
-    QtDesktop desktop;
-    models::frmModelAdd form(state);
-    form.Form_Load(models::kPlaceEditedModel);
-    int current_row = 0;
-    QModelIndexList selected;
-    WhenShown([&](QDialog& dialog) {
-      auto* list = Control<TableView>(dialog, "sprModelList");
-      current_row = list->currentIndex().row() + 1;
-      selected = list->selectionModel()->selectedIndexes();
-      Control<QPushButton>(dialog, "cmdLower")->click();
-      dialog.close();
-    });
-    desktop.RunModal(form);
-    // The edited model's row is the cursor's and stands out.
-    QCOMPARE(current_row, 2);
-    QCOMPARE(selected.size(), 1);
-    QCOMPARE(selected.front().row(), 1);
-    QVERIFY(form.Closed());
-    QVERIFY(!form.Accepted());
-    QCOMPARE(state.ListPosition, int16_t{9});
+    QCOMPARE(state.ListPosition, int16_t{1});
   }
 };
 

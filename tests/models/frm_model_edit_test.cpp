@@ -52,75 +52,59 @@ TEST(LargeCapacityFileName, GoesBeforeTheSeriesOrTheLastEightCharacters) {
   for (const auto& [name, large] : cases) EXPECT_EQ(LargeCapacityFileName(name), large) << name;
 }
 
-TEST(ModelEditLoad, ListsByModeAndOffersTheFirstListedModelsClasses) {
+// The classes offered, as the options and their notes show them, and the
+// selected one: "LS>L" offers both with Large selected.
+std::string Choice(const frmModelEdit& form) {
+  std::string choice;
+  for (int i : {kLargeOption, kSmallOption}) {
+    const auto index = static_cast<size_t>(i);
+    if (form.opCapa[index].Enabled != form.lblCapa[index].Enabled) return "option and note differ";
+    if (form.opCapa[index].Enabled) choice += i == kLargeOption ? 'L' : 'S';
+  }
+  choice += '>';
+  if (form.opCapa[kLargeOption].Value) choice += 'L';
+  if (form.opCapa[kSmallOption].Value) choice += 'S';
+  return choice;
+}
+
+// Which models are listed per mode (every entry keeps its row, hidden or
+// not), and which classes the model under the cursor offers as the user
+// moves and clicks; a click on a class the model lacks changes nothing.
+TEST(ModelEditList, ListsByModeAndOffersTheClassesOfTheRowUnderTheCursor) {
   const struct {
     int16_t mode;
-    const char* caption;
-    MessageId prompt;
     std::vector<int> hidden_rows;
+    int moved_to;  // 0: stays where the list opened
+    int clicked;
     int active_row;
-    bool large_enabled, small_enabled, large_selected;
+    const char* choice;
   } cases[] = {
-      {kSelectForNew, "New", msg::kSelectNewPrompt, {}, 1, true, true, true},
-      {kSelectForEdit, "Edit", msg::kSelectEditPrompt, {1, 4}, 2, false, true, false},
-      {kSelectForDelete, "Delete", msg::kSelectDeletePrompt, {}, 1, true, true, true},
+      {kSelectForNew, {}, 0, -1, 1, "LS>L"},
+      {kSelectForNew, {}, 0, kSmallOption, 1, "LS>S"},
+      {kSelectForNew, {}, 3, kSmallOption, 3, "L>L"},
+      {kSelectForEdit, {1, 4}, 0, kLargeOption, 2, "S>S"},
+      {kSelectForEdit, {1, 4}, 3, -1, 3, "L>L"},
+      {kSelectForDelete, {}, 2, -1, 2, "S>S"},
   };
   for (const auto& c : cases) {
     Fixture f;
     frmModelEdit form(f.state, f.desktop);
     form.Form_Load(c.mode);
-    EXPECT_EQ(form.Caption, c.caption);
-    EXPECT_EQ(form.lblMsg.Caption, GetMessageText(c.prompt));
-    EXPECT_EQ(form.sprModelList.Text(1, 0), "Inverter Type");
-    // Every catalogue entry keeps its row, hidden or not.
+    const std::string what = std::to_string(c.mode) + " " + c.choice;
     ASSERT_EQ(form.sprModelList.RowCount(), 4);
     for (int row = 1; row <= 4; ++row) {
       const bool hidden = std::count(c.hidden_rows.begin(), c.hidden_rows.end(), row) > 0;
-      EXPECT_EQ(form.sprModelList.RowHidden(row), hidden) << c.caption << row;
+      EXPECT_EQ(form.sprModelList.RowHidden(row), hidden) << what << row;
       EXPECT_EQ(form.sprModelList.Text(1, row),
                 hidden ? "" : f.state.Catalogue[static_cast<size_t>(row - 1)].ModelName);
-      if (!hidden) {
-        EXPECT_TRUE(form.sprModelList.Locked(1, row));
-        EXPECT_FALSE(form.sprModelList.BeginEdit(1, row));
-      }
+      EXPECT_FALSE(form.sprModelList.BeginEdit(1, row)) << what << row;
     }
-    EXPECT_EQ(form.sprModelList.ActiveRow(), c.active_row) << c.caption;
-    EXPECT_EQ(form.opCapa[kLargeOption].Enabled, c.large_enabled) << c.caption;
-    EXPECT_EQ(form.lblCapa[kLargeOption].Enabled, c.large_enabled) << c.caption;
-    EXPECT_EQ(form.opCapa[kSmallOption].Enabled, c.small_enabled) << c.caption;
-    EXPECT_EQ(form.lblCapa[kSmallOption].Enabled, c.small_enabled) << c.caption;
-    EXPECT_EQ(form.opCapa[kLargeOption].Value, c.large_selected) << c.caption;
-    EXPECT_NE(form.opCapa[kSmallOption].Value, c.large_selected) << c.caption;
-    EXPECT_TRUE(form.CmdOK.Enabled);
-    EXPECT_EQ(form.TakeFocusRequest(), "sprModelList");
-    EXPECT_EQ(form.Result(), DialogLogic::kResultCancel);
-  }
-}
-
-// Moving the cursor offers the classes the model has; a click on a class it
-// lacks changes nothing.
-TEST(ModelEditCapacity, FollowsTheRowTheUserMovesTo) {
-  const struct {
-    int row;
-    int clicked;
-    bool large_enabled, small_enabled, large_selected;
-  } cases[] = {
-      {1, kSmallOption, true, true, false},  // both: Large first, Small on click
-      {1, kLargeOption, true, true, true},
-      {2, kLargeOption, false, true, false},  // small only
-      {3, kSmallOption, true, false, true},   // large only
-  };
-  for (const auto& c : cases) {
-    Fixture f;
-    frmModelEdit form(f.state, f.desktop);
-    form.Form_Load(kSelectForNew);
-    form.sprModelList.MoveActiveCell(1, c.row == 1 ? 2 : 1);
-    form.sprModelList.MoveActiveCell(1, c.row);
+    if (c.moved_to != 0) form.sprModelList.MoveActiveCell(1, c.moved_to);
     form.opCapa_Click(c.clicked);
-    EXPECT_EQ(form.opCapa[kLargeOption].Enabled, c.large_enabled) << c.row;
-    EXPECT_EQ(form.opCapa[kSmallOption].Enabled, c.small_enabled) << c.row;
-    EXPECT_EQ(form.opCapa[kLargeOption].Value, c.large_selected) << c.row;
-    EXPECT_NE(form.opCapa[kSmallOption].Value, c.large_selected) << c.row;
+    EXPECT_EQ(form.sprModelList.ActiveRow(), c.active_row) << what;
+    EXPECT_EQ(Choice(form), c.choice) << what;
+    EXPECT_TRUE(form.CmdOK.Enabled) << what;
+    EXPECT_EQ(form.TakeFocusRequest(), "sprModelList");
   }
 }
 
@@ -139,10 +123,7 @@ TEST(ModelEditLoad, NothingToChooseDisablesTheChoice) {
     form.Form_Load(c.mode);
     EXPECT_EQ(form.lblMsg.Caption, GetMessageText(msg::kSelectNoneEditable));
     EXPECT_FALSE(form.CmdOK.Enabled);
-    for (int i : {kLargeOption, kSmallOption}) {
-      EXPECT_FALSE(form.opCapa[static_cast<size_t>(i)].Enabled);
-      EXPECT_FALSE(form.lblCapa[static_cast<size_t>(i)].Enabled);
-    }
+    EXPECT_EQ(Choice(form), ">");
     form.CmdOK_Click();  // a disabled button the keyboard could still reach
     EXPECT_FALSE(form.Closed());
     form.cmdCancel_Click();
@@ -336,8 +317,18 @@ TEST(ModelEditOk, LimitsOfTheCatalogue) {
   EXPECT_TRUE(form.Accepted());
 }
 
-// Cancel and the close box change nothing, whatever the user did before.
-TEST(ModelEditCancel, LeavesTheEditorStateAsItWas) {
+// Cancel and the close box change nothing, whatever the user did before;
+// only an OK that passed makes ShowModelEdit true.
+TEST(ShowModelEdit, CancelLeavesTheEditorStateAsItWas) {
+  {
+    Fixture f;
+    f.folder.Write("qx_m520_a01-a1.vfd", "1\r\n");
+    f.desktop.ExpectDialog<frmModelEdit>([](frmModelEdit& form) {
+      EXPECT_EQ(form.Mode(), kSelectForEdit);
+      form.CmdOK_Click();
+    });
+    EXPECT_TRUE(ShowModelEdit(kSelectForEdit, f.state, f.desktop));
+  }
   for (int16_t mode : {kSelectForNew, kSelectForEdit, kSelectForDelete}) {
     for (bool close_box : {false, true}) {
       Fixture f;
@@ -358,19 +349,6 @@ TEST(ModelEditCancel, LeavesTheEditorStateAsItWas) {
       test::ExpectStateUnchanged(before, f.state, "mode " + std::to_string(mode));
     }
   }
-}
-
-TEST(ShowModelEdit, LoadsInTheModeAndReportsAnAcceptedOk) {
-  Fixture f;
-  f.folder.Write("qx_m520_a01-a1.vfd", "1\r\n");
-  int16_t shown_mode = 0;
-  f.desktop.ExpectDialog<frmModelEdit>([&](frmModelEdit& form) {
-    shown_mode = form.Mode();
-    form.CmdOK_Click();
-  });
-  EXPECT_TRUE(ShowModelEdit(kSelectForEdit, f.state, f.desktop));
-  EXPECT_EQ(shown_mode, kSelectForEdit);
-  EXPECT_EQ(f.state.SelectedModelName, "QX-M520-A1");
 }
 
 }  // namespace
