@@ -132,7 +132,7 @@ class ModelDialogsViewTest : public QObject {
       // Enter in the list is OK, as everywhere in the dialog.
       QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
       open_after_refusal = dialog.isVisible();
-      QTest::keyClick(&dialog, Qt::Key_Escape);
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
     });
     desktop.RunModal(form);
     QCOMPARE(small_option, QStringLiteral("ticked"));
