@@ -6,6 +6,10 @@
 #include "gui/about_view.h"
 #include "gui/folder_view.h"
 #include "gui/func_code_view.h"
+#include "gui/model_add_view.h"
+#include "gui/model_edit_view.h"
+#include "models/frm_model_add.h"
+#include "models/frm_model_edit.h"
 
 namespace pfedit::gui {
 
@@ -21,6 +25,8 @@ void RegisterEditorDialogs(DialogViews& views) {
   views.Register<about::frmVersion, AboutView>();
   views.Register<editor::frmFolder, FolderView>();
   views.Register<editor::frmFunc, FuncCodeView>();
+  views.Register<models::frmModelEdit, ModelEditView>();
+  views.Register<models::frmModelAdd, ModelAddView>();
 }
 
 }  // namespace pfedit::gui

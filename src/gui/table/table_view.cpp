@@ -28,7 +28,11 @@ TableView::TableView(TableModel& model, QWidget* parent) : QTableView(parent), m
   connect(adapter_, &QAbstractItemModel::columnsAboutToBeInserted, this, hold);
   connect(adapter_, &QAbstractItemModel::columnsAboutToBeRemoved, this, hold);
   connect(adapter_, &QAbstractItemModel::modelAboutToBeReset, this, hold);
+  // Qt's new selection model starts empty; that is not the user clearing a
+  // selection the form made before its view existed.
+  ++following_;
   setModel(adapter_);
+  --following_;
   // ...and these after them, to put the model's state back on screen. Qt has
   // moved the row heights and hidden flags along with the rows already.
   const auto release = [this] {

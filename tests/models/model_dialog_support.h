@@ -1,0 +1,56 @@
+#pragma once
+
+// Catalogues for the model dialogs' tests, and the check that a dialog closed
+// without OK left the editor state as it found it.
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <sstream>
+#include <string>
+
+#include "core/editor_state.h"
+#include "core/value_tables.h"
+
+namespace pfedit::models::test {
+
+inline ModelRecord Model(std::string name, std::string code5, std::string param_file,
+                         std::initializer_list<const char*> capacities = {"0.4", "55"}) {
+  ModelRecord model;
+  model.ModelName = std::move(name);
+  model.ModelCode1 = "0x05000000";
+  model.ModelCode2 = "0x00010000";
+  model.ModelCode5 = std::move(code5);
+  model.ParamFile = std::move(param_file);
+  model.Capacity.assign(capacities.begin(), capacities.end());
+  model.CapacityClass = CapacityClassOf(model.Capacity);
+  return model;
+}
+
+// The same model under another identity.
+inline ModelRecord WithCode1(ModelRecord model, std::string code1) {
+  model.ModelCode1 = std::move(code1);
+  return model;
+}
+
+inline std::string ScalarDump(const EditorState& s) {
+  std::ostringstream out;
+  out << s.EditFolder << '|' << s.CatalogueFolder << '|' << s.FileDialogFolder << '|' << s.EditMode
+      << '|' << s.ParametersDirty << s.ModelInfoDirty << s.ModelInfoAccepted << s.ImportedData
+      << '|' << s.SelectedModelName << '|' << s.SelectedModelCode1 << '|' << s.SelectedModelCode2
+      << '|' << s.SelectedModelCode5 << '|' << s.SelectedCapacityClass << '|' << s.EditCapacityClass
+      << '|' << s.HelpFilePath << '|' << s.ListPosition << '|' << s.EditModelType << '|'
+      << s.CapacityDialogMode << '|' << s.CapacityDialogRow << '|' << s.Buffer.RecordCount;
+  return out.str();
+}
+
+inline void ExpectStateUnchanged(const EditorState& before, const EditorState& after,
+                                 const std::string& where) {
+  EXPECT_EQ(ScalarDump(after), ScalarDump(before)) << where;
+  EXPECT_TRUE(after.Catalogue == before.Catalogue) << where;
+  EXPECT_TRUE(after.Buffer.EditModel == before.Buffer.EditModel) << where;
+  EXPECT_TRUE(after.Buffer.ModelInfoDraft == before.Buffer.ModelInfoDraft) << where;
+  EXPECT_TRUE(after.Buffer.ParameterList == before.Buffer.ParameterList) << where;
+}
+
+}  // namespace pfedit::models::test
