@@ -275,6 +275,67 @@ TEST(ModelInfoTest, MenuPathAcceptsAndMarksOnlyRealChanges) {
   }
 }
 
+// Delete asks first with No as default; the last row stays; Add refuses a
+// full table without opening the rated capacity dialog.
+TEST(ModelInfoTest, RatingRowButtons) {
+  const struct {
+    const char* label;
+    int rows;
+    bool add;
+    Answer answer;
+    int message;  // after the question, -1 none
+    int rows_after;
+  } cases[] = {
+      {"delete, no", 2, false, Answer::kNo, -1, 2},
+      {"delete, yes", 2, false, Answer::kYes, -1, 1},
+      {"delete the last row", 1, false, Answer::kYes, msg::kCapacityEmpty, 1},
+      {"add to a full table", kMaxRatingRows, true, Answer::kOk, msg::kCapacityLimit,
+       kMaxRatingRows},
+  };
+  for (const auto& c : cases) {
+    EditorState state = MenuState();
+    test::ScriptedDesktop desktop;
+    frm_ModelInfo form(state, desktop);
+    form.Form_Load(kEditModeEdit);
+    form.sprRatCurr.SetRowCount(c.rows);
+    form.sprRatCurr.SetActiveCell(1, 1);
+    if (!c.add) desktop.ExpectMessage(msg::kConfirmDeleteCapacity, c.answer);
+    if (c.message >= 0) desktop.ExpectMessage(c.message);
+    c.add ? form.cmdAdd_Click() : form.cmdDel_Click();
+    EXPECT_EQ(form.sprRatCurr.RowCount(), c.rows_after) << c.label;
+    if (!c.add) {
+      EXPECT_EQ(desktop.boxes.at(0).default_button, Answer::kNo) << c.label;
+      EXPECT_EQ(desktop.boxes.at(0).icon, Icon::kQuestion) << c.label;
+    }
+    if (c.label == std::string("delete, yes")) {
+      EXPECT_EQ(RatingCapacities(form), "1.5,");
+    }
+  }
+}
+
+TEST(ModelInfoTest, EditedRowReachesEditModelAfterOk) {
+  EditorState state = MenuState();
+  test::ScriptedDesktop desktop;
+  desktop
+      .ExpectDialog<frm_ModelInfo>([](frm_ModelInfo& form) {
+        form.sprRatCurr.SetActiveCell(1, 2);
+        form.cmdEdit_Click();
+        form.cmdHelp_Click();
+        form.CmdOK_Click();
+      })
+      .ExpectDialog<frm_Capa>([&](frm_Capa& capa) {
+        EXPECT_EQ(state.CapacityDialogRow, 2);
+        capa.SetSeparatorSource(&PointLocale);
+        capa.txtInvCap.Text = "0.2";
+        capa.CmdOK_Click();
+      });
+  EXPECT_TRUE(ShowModelInfo(state, desktop, kEditModeEdit));
+  EXPECT_EQ(desktop.help_opened, std::vector<std::string>{"/help/pfedit.chm"});
+  EXPECT_EQ(Join(state.Buffer.EditModel.Capacity), "0.2,0.4,75,");
+  EXPECT_EQ(Join(state.Buffer.EditModel.TypeName), "1.5K,0.4K,75K,");
+  EXPECT_TRUE(state.ModelInfoDirty);
+}
+
 TEST(ModelInfoTest, CancelAndCloseBoxLeaveTheStateAsItWas) {
   for (const bool close_box : {false, true}) {
     EditorState state = MenuState();
