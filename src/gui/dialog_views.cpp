@@ -2,6 +2,8 @@
 
 #include "about/frm_version.h"
 #include "gui/about_view.h"
+#include "gui/capa_view.h"
+#include "gui/model_info_view.h"
 
 namespace pfedit::gui {
 
@@ -15,6 +17,8 @@ bool DialogViews::Run(DialogLogic& dialog, QWidget* parent) const {
 // One line per modal dialog.
 void RegisterEditorDialogs(DialogViews& views) {
   views.Register<about::frmVersion, AboutView>();
+  views.Register<frm_ModelInfo, ModelInfoView>();
+  views.Register<frm_Capa, CapaView>();
 }
 
 }  // namespace pfedit::gui

@@ -94,6 +94,9 @@ void frm_ModelInfo::Form_Load(int16_t mode) {
     sprRatCurr.SetColumnHidden(column, !four_rating_);
   }
   sprRatCurr.SetColumnWidth(6, Characters(10));
+  // The labels above the table title its columns; its rows need no header.
+  sprRatCurr.SetColumnHidden(0, true);
+  sprOption.SetColumnWidth(0, Characters(12));
 
   if (!state_.Buffer.ModelInfoDraft.ModelName.empty()) {
     content_ = FillFromDraft(state_);
