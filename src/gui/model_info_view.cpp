@@ -83,6 +83,7 @@ ModelInfoView::ModelInfoView(frm_ModelInfo& logic, QWidget* parent)
   sprRatCurr_->setSelectionBehavior(QAbstractItemView::SelectRows);
   sprRatCurr_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   sprRatCurr_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  sprRatCurr_->setMinimumHeight(sprRatCurr_->verticalHeader()->defaultSectionSize() * 5);
   for (QLabel* title :
        {lblInvCap_, lblRatCur_, lblRatSld_, lblRatLd_, lblRatNd_, lblRatHd_, lblInvType_}) {
     title->setAlignment(Qt::AlignCenter);
@@ -99,6 +100,7 @@ ModelInfoView::ModelInfoView(frm_ModelInfo& logic, QWidget* parent)
   titles->addWidget(lblRatHd_, 1, 4);
   titles->addWidget(lblInvType_, 0, 5, 2, 1);
   titles->setColumnStretch(6, 1);
+  titles->setContentsMargins(0, 0, 0, 0);
   auto* table_column = new QVBoxLayout;
   table_column->addLayout(titles);
   table_column->addWidget(sprRatCurr_);
@@ -108,14 +110,19 @@ ModelInfoView::ModelInfoView(frm_ModelInfo& logic, QWidget* parent)
   rating_buttons->addWidget(cmdAdd_);
   rating_buttons->addWidget(cmdDel_);
   auto* rating_row = new QHBoxLayout(frmRat_);
-  rating_row->addLayout(table_column, 1);
+  rating_row->addLayout(table_column);
+  rating_row->addStretch();
   rating_row->addLayout(rating_buttons);
   OnClick(cmdEdit_, [this] { logic_.cmdEdit_Click(); });
   OnClick(cmdAdd_, [this] { logic_.cmdAdd_Click(); });
   OnClick(cmdDel_, [this] { logic_.cmdDel_Click(); });
 
   lblOpt_->setBuddy(sprOption_);
-  sprOption_->setMinimumHeight(sprOption_->verticalHeader()->defaultSectionSize() * 5);
+  sprOption_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  // Kept on, so that the width the table asks for leaves room for it.
+  sprOption_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  sprOption_->setMinimumHeight(sprOption_->verticalHeader()->defaultSectionSize() * 4);
+  sprOption_->setMaximumHeight(sprOption_->verticalHeader()->defaultSectionSize() * 7);
 
   CmdOK_->setDefault(true);
   OnClick(CmdOK_, [this] { logic_.CmdOK_Click(); });
@@ -153,20 +160,22 @@ ModelInfoView::ModelInfoView(frm_ModelInfo& logic, QWidget* parent)
 }
 
 void ModelInfoView::AlignRatingTitles() {
-  const int frame = sprRatCurr_->frameWidth();
-  const auto width = [this](int column) {
-    return sprRatCurr_->isColumnHidden(column) ? 0 : sprRatCurr_->columnWidth(column);
+  // From the model's layout: the view may not have laid out its columns yet.
+  const TableModel& table = logic_.sprRatCurr;
+  const auto width = [&table](int column) {
+    return table.ColumnHidden(column) ? 0 : TableView::PixelsFromTwips(table.ColumnWidth(column));
   };
-  lblInvCap_->setFixedWidth(width(0) + frame);
-  lblRatSld_->setFixedWidth(width(1));
-  lblRatLd_->setFixedWidth(width(2));
-  lblRatNd_->setFixedWidth(width(3));
-  lblRatHd_->setFixedWidth(width(4));
-  lblRatCur_->setMinimumWidth(width(1) + width(2) + width(3) + width(4));
-  lblInvType_->setFixedWidth(width(5));
+  const int frame = sprRatCurr_->frameWidth();
+  lblInvCap_->setFixedWidth(width(1) + frame);
+  lblRatSld_->setFixedWidth(width(2));
+  lblRatLd_->setFixedWidth(width(3));
+  lblRatNd_->setFixedWidth(width(4));
+  lblRatHd_->setFixedWidth(width(5));
+  lblRatCur_->setFixedWidth(width(2) + width(3) + width(4) + width(5));
+  lblInvType_->setFixedWidth(width(6));
   int table_width = 2 * frame + sprRatCurr_->verticalScrollBar()->sizeHint().width();
-  for (int column = 0; column < kRatingColumnCount; ++column) table_width += width(column);
-  sprRatCurr_->setMinimumWidth(table_width);
+  for (int column = 1; column <= kRatingColumnCount; ++column) table_width += width(column);
+  sprRatCurr_->setFixedWidth(table_width);
 }
 
 void ModelInfoView::Render() {
