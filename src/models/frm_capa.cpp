@@ -163,7 +163,8 @@ void frm_Capa::Form_Load() {
 }
 
 void frm_Capa::NumericBox_KeyPress(int16_t& key) {
-  FilterNumericKey(key, true);
+  std::string separator;
+  FilterNumericKey(key, true, separator_source_(separator) == 0 ? separator.front() : '\0');
 }
 
 bool frm_Capa::Refuse(MessageId message, const char* control) {

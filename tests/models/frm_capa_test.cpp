@@ -240,21 +240,22 @@ TEST(RatedCapacityTest, CancelAndCloseBoxWriteNothing) {
   }
 }
 
-TEST(RatedCapacityTest, NumberCheckCodes) {
-  const struct {
-    const char* text;
-    char separator;
-    NumberCheck result;
-  } cases[] = {
-      {"1.25", '.', NumberCheck::kAcceptable},      {"1,25", ',', NumberCheck::kAcceptable},
-      {"1,25", '.', NumberCheck::kNotANumber},      {"", '.', NumberCheck::kNotANumber},
-      {"0.00", '.', NumberCheck::kNotPositive},     {"-0.5", '.', NumberCheck::kNotPositive},
-      {"3.", '.', NumberCheck::kTrailingSeparator}, {"1.255", '.', NumberCheck::kTooManyDecimals},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(CheckNumberText(c.text, 2, c.separator), c.result) << c.text;
+// The number boxes take the separator of the same locale that OK reads.
+TEST(RatedCapacityTest, NumberKeysFollowTheLocale) {
+  for (const bool comma : {false, true}) {
+    EditorState state;
+    RatingTable rating({});
+    test::ScriptedDesktop desktop;
+    frm_Capa form(state, desktop, rating.table, true);
+    form.SetSeparatorSource(comma ? &CommaLocale : &PointLocale);
+    std::string passed;
+    for (const char c : std::string("1,.-a\b")) {
+      int16_t key = c;
+      form.NumericBox_KeyPress(key);
+      if (key != 0) passed += static_cast<char>(key);
+    }
+    EXPECT_EQ(passed, comma ? "1,\b" : "1.\b");
   }
-  EXPECT_EQ(CutDecimals("1.2999 ", 2, '.'), "1.29 ");
 }
 
 }  // namespace

@@ -165,19 +165,6 @@ TEST(ModelInfoTest, OneCurrentModelShowsOneCurrentColumn) {
   EXPECT_GT(form.sprRatCurr.ColumnWidth(2), form.sprRatCurr.ColumnWidth(3));
 }
 
-TEST(ModelInfoTest, SpecialNameKeysBecomeCapitals) {
-  EditorState state = MenuState();
-  test::ScriptedDesktop desktop;
-  frm_ModelInfo form(state, desktop);
-  std::string typed;
-  for (const char c : std::string("ab1-Z")) {
-    int16_t key = c;
-    form.txtSpe_KeyPress(key);
-    typed += static_cast<char>(key);
-  }
-  EXPECT_EQ(typed, "AB1-Z");
-}
-
 // Each OK that is refused, one change from a valid dialog: the message, the
 // focus, the dialog left open with the input as typed and the state as it was.
 TEST(ModelInfoTest, EachRefusalOfOk) {
