@@ -91,6 +91,8 @@ void CapaView::Render() {
               {InvType_, logic_.lblInvType, logic_.txtInvType, nullptr}};
   for (const auto& r : rows) {
     gui::Render(r.row.label, r.label);
+    // A little room over the measured text: scaled fonts measure short.
+    r.row.label->setMinimumWidth(r.row.label->sizeHint().width() + 6);
     gui::Render(r.row.box, r.box);
     SetAccessibleCaption(r.row.label, r.label.Caption);
     SetAccessibleCaption(r.row.box, r.label.Caption);
