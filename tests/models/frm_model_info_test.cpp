@@ -262,6 +262,34 @@ TEST(ModelInfoTest, MenuPathAcceptsAndMarksOnlyRealChanges) {
   }
 }
 
+// Catalogue entries with odd data open and accept without harm.
+TEST(ModelInfoTest, OddRecordsOpenAndAccept) {
+  const std::function<void(ModelRecord&)> odd[] = {
+      [](ModelRecord& m) { m.ParamFile = "a"; },
+      [](ModelRecord& m) { m.ParamFile = "-"; },
+      [](ModelRecord& m) { m.ParamFile.clear(); },
+      [](ModelRecord& m) { m.ModelCode5 = "0x8"; },
+      [](ModelRecord& m) { m.ComResource = "1"; },
+      [](ModelRecord& m) {
+        m.Capacity = {"75", "x", "0.4"};
+      },
+      [](ModelRecord& m) { m.OptionXX = {""}, m.Option01 = {""}, m.OptionSlotCnt.clear(); },
+      [](ModelRecord& m) { m = ModelRecord{}, m.ComResource = "100"; },
+  };
+  for (std::size_t i = 0; i < std::size(odd); ++i) {
+    EditorState state = MenuState(kEditModeNew);
+    odd[i](state.Buffer.EditModel);
+    test::ScriptedDesktop desktop;
+    desktop.ExpectDialog<frm_ModelInfo>([](frm_ModelInfo& form) {
+      form.txtSpe.Text = "B";
+      form.chkUsb.Value = true;
+      form.CmdOK_Click();
+    });
+    EXPECT_TRUE(ShowModelInfo(state, desktop, kEditModeNew)) << i;
+    EXPECT_EQ(state.Buffer.EditModel.ModelCode5, "0x80420000") << i;
+  }
+}
+
 // Delete asks first with No as default; the last row stays; Add refuses a
 // full table without opening the rated capacity dialog.
 TEST(ModelInfoTest, RatingRowButtons) {
