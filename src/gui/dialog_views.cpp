@@ -4,10 +4,12 @@
 #include "editor/frm_folder.h"
 #include "editor/frm_func.h"
 #include "gui/about_view.h"
+#include "gui/capa_view.h"
 #include "gui/folder_view.h"
 #include "gui/func_code_view.h"
 #include "gui/model_add_view.h"
 #include "gui/model_edit_view.h"
+#include "gui/model_info_view.h"
 #include "models/frm_model_add.h"
 #include "models/frm_model_edit.h"
 
@@ -27,6 +29,8 @@ void RegisterEditorDialogs(DialogViews& views) {
   views.Register<editor::frmFunc, FuncCodeView>();
   views.Register<models::frmModelEdit, ModelEditView>();
   views.Register<models::frmModelAdd, ModelAddView>();
+  views.Register<frm_ModelInfo, ModelInfoView>();
+  views.Register<frm_Capa, CapaView>();
 }
 
 }  // namespace pfedit::gui
