@@ -162,8 +162,10 @@ ModelInfoView::ModelInfoView(frm_ModelInfo& logic, QWidget* parent)
 void ModelInfoView::AlignRatingTitles() {
   // From the model's layout: the view may not have laid out its columns yet.
   const TableModel& table = logic_.sprRatCurr;
-  const auto width = [&table](int column) {
-    return table.ColumnHidden(column) ? 0 : TableView::PixelsFromTwips(table.ColumnWidth(column));
+  const int dpi = sprRatCurr_->logicalDpiX();
+  const auto width = [&table, dpi](int column) {
+    return table.ColumnHidden(column) ? 0
+                                      : TableView::PixelsFromTwips(table.ColumnWidth(column), dpi);
   };
   const int frame = sprRatCurr_->frameWidth();
   lblInvCap_->setFixedWidth(width(1) + frame);
