@@ -12,10 +12,18 @@
 #include "cli/commands.h"
 #include "core/ansi_text.h"
 #include "core/messages.h"
+#include "core/platform.h"
 #include "support/temp_folder.h"
 
 namespace pfedit::cli {
 namespace {
+
+// The system's own words for a missing file, as the platform layer gives
+// them (their wording differs between systems).
+std::string MissingReason() {
+  std::string bytes;
+  return platform::ReadWholeFile("pfedit-no-such-file.vfd", &bytes).reason;
+}
 
 using test::Section;
 
@@ -198,7 +206,7 @@ TEST(ListTest, LinesAndReadFailures) {
       {{bad}, {1, "", bad + ": 1043: Model code 1 could not be read.\n"}},
       // The system's reason follows the message.
       {{empty.path()},
-       {1, "", missing + ": 1007: " + GetMessageText(1007) + ": No such file or directory\n"}},
+       {1, "", missing + ": 1007: " + GetMessageText(1007) + ": " + MissingReason() + "\n"}},
       {{odd.path()},
        {1, "",
         odd.File("tarvo_param.vfd") + ": 1041: " + GetMessageText(1041) +

@@ -5,10 +5,18 @@
 
 #include "cli/commands.h"
 #include "core/messages.h"
+#include "core/platform.h"
 #include "support/temp_folder.h"
 
 namespace pfedit::cli {
 namespace {
+
+// The system's own words for a missing file, as the platform layer gives
+// them (their wording differs between systems).
+std::string MissingReason() {
+  std::string bytes;
+  return platform::ReadWholeFile("pfedit-no-such-file.vfd", &bytes).reason;
+}
 
 // The exit status, stdout and stderr of a run, as "status|out|err".
 std::string Show(const Args& args) {
@@ -55,7 +63,7 @@ TEST(ShowTest, UnreadableFilesGiveTheMessageOnStderr) {
                                            ": 1005: " + m1005 + "\n");
   const std::string missing = folder.File("missing.vfd");
   EXPECT_EQ(Show({missing}),
-            "1||" + missing + ": 1015: " + GetMessageText(1015) + ": No such file or directory\n");
+            "1||" + missing + ": 1015: " + GetMessageText(1015) + ": " + MissingReason() + "\n");
 }
 
 TEST(ShowTest, UsageErrors) {

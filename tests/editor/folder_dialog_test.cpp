@@ -144,6 +144,10 @@ class FakeLister final : public FolderLister {
 // moves; a start folder that cannot be read gives way to the nearest one
 // above it.
 TEST(FolderDialogTest, UnreadablePlacesGoBack) {
+#ifdef _WIN32
+  GTEST_SKIP()
+      << "the fake drives are POSIX roots; Windows drive letters are covered by the real lister";
+#endif
   FakeLister lister;
   lister.drives = {"/", "/home/u", "/media/u/CARD"};
   lister.folders["/home/u"] = {"param", "locked"};
