@@ -1,23 +1,22 @@
 // Modal dialogs: found by the type of their logic, closed only by it.
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <QtTest>
-#include <functional>
 
 #include "about/frm_version.h"
 #include "core/version.h"
 #include "gui/control_render.h"
 #include "gui/dialog_view.h"
 #include "gui/qt_desktop.h"
+#include "view_test_support.h"
 
 namespace pfedit::gui {
 namespace {
+
+using test::WhenShown;
 
 // A dialog whose OK may refuse and whose close box may be refused.
 class GuardedDialog : public DialogLogic {
@@ -62,17 +61,6 @@ class GuardedView final : public DialogView {
   QPushButton* ok_ = nullptr;
 };
 
-// Plays the user once the modal dialog is up; a dialog the step left open is
-// closed by force, so a failing test cannot hang.
-void WhenShown(std::function<void(QDialog&)> step) {
-  QTimer::singleShot(0, [step = std::move(step)] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    QVERIFY(dialog != nullptr);
-    step(*dialog);
-    if (dialog->isVisible()) dialog->done(0);
-  });
-}
-
 }  // namespace
 
 class DialogViewTest : public QObject {
@@ -83,23 +71,20 @@ class DialogViewTest : public QObject {
     QtDesktop desktop;
     about::frmVersion about;
     about.Form_Load();
-    QString title, version, legal, ok;
+    QString shown;
     WhenShown([&](QDialog& dialog) {
-      title = dialog.objectName() + " " + dialog.windowTitle();
-      version = dialog.findChild<QLabel*>(QStringLiteral("lblVersion_num"))->text();
       auto* notice = dialog.findChild<QPlainTextEdit*>(QStringLiteral("txtCopyRight"));
-      legal = notice->isReadOnly() ? notice->toPlainText().left(10) : QString();
-      auto* button = dialog.findChild<QPushButton*>(QStringLiteral("CmdOK"));
-      ok = button->text();
-      button->click();
+      shown = dialog.objectName() + "|" + dialog.windowTitle() + "|" +
+              dialog.findChild<QLabel*>(QStringLiteral("lblVersion_num"))->text() + "|" +
+              QString::number(notice->isReadOnly()) + "|" +
+              QString::number(notice->toPlainText().left(10) ==
+                              QString::fromLatin1(about.txtCopyRight.Text.substr(0, 10).c_str()));
+      dialog.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
     });
     desktop.RunModal(about);
-    QCOMPARE(title, QStringLiteral("frmVersion Product Information"));
-    QCOMPARE(version, QString::fromLatin1(kVersionText));
-    QCOMPARE(legal, QString::fromLatin1(about.txtCopyRight.Text.substr(0, 10).c_str()));
-    QCOMPARE(ok, QStringLiteral("OK"));
-    QVERIFY(about.Closed());
-    QVERIFY(about.Accepted());
+    QCOMPARE(shown, QStringLiteral("frmVersion|Product Information|") +
+                        QString::fromLatin1(kVersionText) + QStringLiteral("|1|1"));
+    QVERIFY(about.Closed() && about.Accepted());
   }
 
   void refusedOkAndRefusedCloseBoxKeepTheDialogOpen() {

@@ -1,6 +1,5 @@
 // The folder and functional list code dialogs as the user sees them.
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -9,47 +8,23 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTreeWidget>
-#include <QtTest>
-#include <functional>
 
 #include "core/editor_state.h"
 #include "editor/frm_folder.h"
 #include "editor/frm_func.h"
 #include "gui/qt_desktop.h"
+#include "view_test_support.h"
 
 namespace pfedit::gui {
 namespace {
 
-// Plays the user once the modal dialog is up; a dialog the step left open is
-// closed by force, so a failing test cannot hang.
-void WhenShown(std::function<void(QDialog&)> step) {
-  QTimer::singleShot(0, [step = std::move(step)] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    QVERIFY(dialog != nullptr);
-    step(*dialog);
-    if (dialog->isVisible()) dialog->done(0);
-  });
-}
-
-// With PFEDIT_SCREENSHOTS naming a folder, each dialog leaves a picture of
-// itself there, for a look at the layout at any QT_SCALE_FACTOR.
-void Picture(QDialog& dialog, const char* name) {
-  const QString folder = qEnvironmentVariable("PFEDIT_SCREENSHOTS");
-  if (!folder.isEmpty()) dialog.grab().save(folder + QLatin1Char('/') + QLatin1String(name));
-}
+using test::Control;
+using test::WhenShown;
 
 void Touch(const QString& path) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::WriteOnly));
-}
-
-template <typename Widget>
-Widget* Control(QDialog& dialog, const char* name) {
-  auto* widget = dialog.findChild<Widget*>(QLatin1String(name));
-  if (widget == nullptr) qWarning("no control %s", name);
-  return widget;
 }
 
 }  // namespace
@@ -83,7 +58,6 @@ class EditorDialogsViewTest : public QObject {
       auto* list = Control<QListWidget>(dialog, "filList");
       QVERIFY(ok && tree && list && Control<QComboBox>(dialog, "drvList") &&
               Control<QLabel>(dialog, "lblMes"));
-      Picture(dialog, "folder.png");
       ok_in_caps = ok->isEnabled();
       // Up to the parent (the line above the current one), then into "edit".
       tree->setCurrentItem(tree->itemAbove(tree->currentItem()));
@@ -119,7 +93,6 @@ class EditorDialogsViewTest : public QObject {
       int shown = 0;
       QString code;
       WhenShown([&](QDialog& dialog) {
-        Picture(dialog, layout == 1 ? "func_full.png" : "func_short.png");
         for (int bit = 0; bit < editor::kFuncBits; ++bit) {
           const QByteArray name = "chkFunc_" + QByteArray::number(bit);
           auto* box = Control<QCheckBox>(dialog, name.constData());

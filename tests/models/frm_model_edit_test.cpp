@@ -132,116 +132,44 @@ TEST(ModelEditLoad, NothingToChooseDisablesTheChoice) {
   }
 }
 
+// One row per path through OK: the file in the edit folder (a folder ends in
+// /), the boxes answered in order (-1: the composed delete question), and
+// whether the dialog accepted. The class picked is written even when refused.
 TEST(ModelEditOk, ChecksInOrderAndAcceptsOnlyWhatTheCommandCanDo) {
+  constexpr int16_t kNew = kSelectForNew, kEdit = kSelectForEdit, kDel = kSelectForDelete;
+  constexpr int kL = kLargeOption, kS = kSmallOption, kAsk = -1;
+  constexpr int kStd = msg::kConfirmEditStandard, kMissing = msg::kParamFileMissing;
+  constexpr int kDelStd = msg::kConfirmDeleteStandard;
+  constexpr Answer kY = Answer::kYes, kN = Answer::kNo, kOk = Answer::kOk;
   const struct {
     const char* what;
     int16_t mode;
     int row;
     int option;
-    std::vector<const char*> files;  // in the edit folder; a folder ends in /
+    std::string file;
     Script script;
     bool accepted;
-    int16_t selected_class;
   } cases[] = {
-      {"new small", kSelectForNew, 2, kSmallOption, {"qx_m520_a01-a1.vfd"}, {}, true, kClassSmall},
-      {"new large reads the l file",
-       kSelectForNew,
-       1,
-       kLargeOption,
-       {"qx_m520l_a01.vfd"},
-       {},
-       true,
-       kClassLarge},
-      {"new large without the l file",
-       kSelectForNew,
-       1,
-       kLargeOption,
-       {"qx_m520_a01.vfd"},
-       {{msg::kParamFileMissing, Answer::kOk}},
-       false,
-       kClassLarge},
-      {"new: a folder is no file",
-       kSelectForNew,
-       2,
-       kSmallOption,
-       {"qx_m520_a01-a1.vfd/"},
-       {{msg::kParamFileMissing, Answer::kOk}},
-       false,
-       kClassSmall},
-      {"edit special",
-       kSelectForEdit,
-       2,
-       kSmallOption,
-       {"qx_m520_a01-a1.vfd"},
-       {},
-       true,
-       kClassSmall},
-      {"edit standard, No",
-       kSelectForEdit,
-       3,
-       kLargeOption,
-       {"qx_n540l_a01.vfd"},
-       {{msg::kConfirmEditStandard, Answer::kNo}},
-       false,
-       kClassLarge},
-      {"edit standard, Yes, file missing",
-       kSelectForEdit,
-       3,
-       kLargeOption,
-       {"qx_n540_a01.vfd"},
-       {{msg::kConfirmEditStandard, Answer::kYes}, {msg::kParamFileMissing, Answer::kOk}},
-       false,
-       kClassLarge},
-      {"edit standard, Yes",
-       kSelectForEdit,
-       3,
-       kLargeOption,
-       {"qx_n540l_a01.vfd"},
-       {{msg::kConfirmEditStandard, Answer::kYes}},
-       true,
-       kClassLarge},
+      {"new small", kNew, 2, kS, "qx_m520_a01-a1.vfd", {}, true},
+      {"new large reads the l file", kNew, 1, kL, "qx_m520l_a01.vfd", {}, true},
+      {"new large without the l file", kNew, 1, kL, "qx_m520_a01.vfd", {{kMissing, kOk}}, false},
+      {"new: a folder is no file", kNew, 2, kS, "qx_m520_a01-a1.vfd/", {{kMissing, kOk}}, false},
+      {"edit special", kEdit, 2, kS, "qx_m520_a01-a1.vfd", {}, true},
+      {"edit standard, No", kEdit, 3, kL, "qx_n540l_a01.vfd", {{kStd, kN}}, false},
+      {"edit std, no file", kEdit, 3, kL, "qx_n540_a01.vfd", {{kStd, kY}, {kMissing, kOk}}, false},
+      {"edit standard, Yes", kEdit, 3, kL, "qx_n540l_a01.vfd", {{kStd, kY}}, true},
       // Delete never looks for the parameter file.
-      {"delete special",
-       kSelectForDelete,
-       2,
-       kSmallOption,
-       {},
-       {{-1, Answer::kYes}},
-       true,
-       kClassSmall},
-      {"delete, No",
-       kSelectForDelete,
-       2,
-       kSmallOption,
-       {},
-       {{-1, Answer::kNo}},
-       false,
-       kClassSmall},
-      {"delete standard, No",
-       kSelectForDelete,
-       3,
-       kLargeOption,
-       {},
-       {{-1, Answer::kYes}, {msg::kConfirmDeleteStandard, Answer::kNo}},
-       false,
-       kClassLarge},
-      {"delete standard, Yes",
-       kSelectForDelete,
-       4,
-       kSmallOption,
-       {},
-       {{-1, Answer::kYes}, {msg::kConfirmDeleteStandard, Answer::kYes}},
-       true,
-       kClassSmall},
+      {"delete special", kDel, 2, kS, "", {{kAsk, kY}}, true},
+      {"delete, No", kDel, 2, kS, "", {{kAsk, kN}}, false},
+      {"delete standard, No", kDel, 3, kL, "", {{kAsk, kY}, {kDelStd, kN}}, false},
+      {"delete standard, Yes", kDel, 4, kS, "", {{kAsk, kY}, {kDelStd, kY}}, true},
   };
   for (const auto& c : cases) {
     Fixture f;
-    for (const std::string file : c.files) {
-      if (file.back() == '/') {
-        std::filesystem::create_directory(f.folder.File(file.substr(0, file.size() - 1)));
-      } else {
-        f.folder.Write(file, "1\r\n");
-      }
+    if (!c.file.empty() && c.file.back() == '/') {
+      std::filesystem::create_directory(f.folder.File(c.file.substr(0, c.file.size() - 1)));
+    } else if (!c.file.empty()) {
+      f.folder.Write(c.file, "1\r\n");
     }
     f.Play(c.script);
     frmModelEdit form(f.state, f.desktop);
@@ -252,11 +180,13 @@ TEST(ModelEditOk, ChecksInOrderAndAcceptsOnlyWhatTheCommandCanDo) {
     EXPECT_EQ(form.Closed(), c.accepted) << c.what;
     EXPECT_EQ(form.Accepted(), c.accepted) << c.what;
     const ModelRecord& model = f.state.Catalogue[static_cast<size_t>(c.row - 1)];
-    // The choice is written even when a check refused it.
-    EXPECT_EQ(f.state.SelectedModelName, model.ModelName) << c.what;
-    EXPECT_EQ(f.state.SelectedModelCode5, model.ModelCode5) << c.what;
-    EXPECT_EQ(f.state.SelectedCapacityClass, c.selected_class) << c.what;
-    EXPECT_EQ(f.state.ModelInfoDirty, c.mode == kSelectForDelete && c.accepted) << c.what;
+    EXPECT_EQ(f.state.SelectedModelName + '|' + f.state.SelectedModelCode5 + '|' +
+                  std::to_string(f.state.SelectedCapacityClass) + '|' +
+                  std::to_string(f.state.ModelInfoDirty),
+              model.ModelName + '|' + model.ModelCode5 + '|' +
+                  std::to_string(c.option == kL ? kClassLarge : kClassSmall) + '|' +
+                  std::to_string(c.mode == kDel && c.accepted))
+        << c.what;
     if (!c.accepted) {
       form.cmdCancel_Click();
       EXPECT_EQ(form.Result(), DialogLogic::kResultCancel) << c.what;
