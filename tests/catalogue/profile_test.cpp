@@ -205,9 +205,10 @@ TEST(ProfileTest, TablesProbeFewSlotsPerName) {
     const ProfileIndex index(text);
     const int some[] = {0, 1, 2730, kNames - 1};
     for (const int bits : some) {
-      const std::string expected = std::to_string(c.distinct ? bits : 0);
-      EXPECT_EQ(index.Find(names[bits], "k"), expected) << c.what;  // section names
-      EXPECT_EQ(index.Find("S", names[bits]), expected) << c.what;  // key names
+      EXPECT_EQ(index.Find(names[bits], "k"), std::to_string(c.distinct ? bits : 0)) << c.what;
+    }
+    for (const int bits : some) {
+      EXPECT_EQ(index.Find("S", names[bits]), std::to_string(c.distinct ? bits : 0)) << c.what;
     }
     // About one in three names passes a slot; a hash that merges the names
     // passes millions.
