@@ -9,10 +9,7 @@
 // - models whose values the file syntax can carry unchanged, written and read
 //   again, are the same models, and writing them again gives the same bytes.
 
-#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +26,9 @@
 
 namespace {
 
+using pfedit::fuzz::All;
 using pfedit::fuzz::Check;
+using pfedit::fuzz::IsPointNumber;
 
 using namespace pfedit;
 
@@ -40,15 +39,6 @@ bool IsPlain(std::string_view value) {
   if (IsBlank(value.front()) || IsBlank(value.back())) return false;
   const char first = value.front();
   return !(value.size() >= 2 && (first == '"' || first == '\'') && value.back() == first);
-}
-
-// Digits and points only: what reading under a point locale leaves alone.
-bool IsPointNumber(std::string_view value) {
-  return NormalizeDecimal(value, '.').empty();
-}
-
-bool All(const TextList& list, bool (*test)(std::string_view)) {
-  return std::all_of(list.begin(), list.end(), [test](const std::string& v) { return test(v); });
 }
 
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
@@ -95,7 +85,7 @@ bool WritesBack(const ModelRecord& m) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const std::string_view text = fuzz::AsText(data, size);
   // The reader skips a byte order mark before it indexes the text.
   const std::string_view body = WithoutByteOrderMark(text);
   const ProfileIndex index(body);

@@ -7,14 +7,11 @@
 //   as a model of that class.
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_writer.h"
-#include "core/text_services.h"
 #include "fuzz_check.h"
 #include "paramfile/parameter_file.h"
 
@@ -32,18 +29,10 @@ bool SameModels(const CatalogueReadResult& a, const CatalogueReadResult& b) {
   return a.status == b.status && a.models == b.models;
 }
 
-// Capacities that read back as the same numbers under a point locale.
-bool PlainCapacities(const ModelRecord& model) {
-  for (const std::string& capacity : model.Capacity) {
-    if (!NormalizeDecimal(capacity, '.').empty()) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const std::string_view text = fuzz::AsText(data, size);
   const ParameterReadResult records = ReadParameterText(text, '.');
   const CatalogueReadResult model = ReadCatalogueText(text, '.');
   if (model.status != 0) Check(model.models.empty(), "a failed read holds no models");
@@ -59,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const CatalogueReadResult section_alone = ReadCatalogueText(section, '.');
     Check(SameModels(ReadCatalogueText(export_text, '.'), section_alone),
           "the records do not change the model");
-    if (imported.CapacityClass == kClassBoth && PlainCapacities(imported) &&
+    if (imported.CapacityClass == kClassBoth && fuzz::All(imported.Capacity, fuzz::IsPointNumber) &&
         section_alone.status == 0) {
       Check(section_alone.models.size() == 1 &&
                 section_alone.models.front().CapacityClass == selected,

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -38,7 +37,7 @@ bool RecordSurvives(const ParameterRecord& r) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const std::string_view text = pfedit::fuzz::AsText(data, size);
   const ParameterReadResult first = pfedit::ReadParameterText(text, '.');
 
   const std::size_t read = first.records_read;

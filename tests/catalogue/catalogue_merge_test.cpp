@@ -40,45 +40,37 @@ std::vector<std::string> Names(const ModelCatalogue& catalogue) {
 
 TEST(CatalogueMergeTest, Placement) {
   struct Case {
-    const char* what;
     MergeKind kind;
     int code;  // codes of the edited model; 9 is in no entry
     int16_t position;
-    std::vector<std::string> expected;
+    const char* expected;  // the names, joined by blanks
     const char* name = "X";
   };
   const std::vector<Case> cases{
-      {"new model last", MergeKind::kNewModel, 9, 6, {"M1", "M2", "M3", "M4", "M5", "X"}},
-      {"edited model moves up", MergeKind::kEditedModel, 5, 2, {"M1", "X", "M2", "M3", "M4"}},
-      {"edited model moves down", MergeKind::kEditedModel, 1, 5, {"M2", "M3", "M4", "M5", "X"}},
-      {"edited model without an entry",
-       MergeKind::kEditedModel,
-       9,
-       3,
-       {"M1", "M2", "X", "M3", "M4", "M5"}},
-      {"delete inserts as given", MergeKind::kPlaceOnly, 2, 1, {"X", "M1", "M2", "M3", "M4", "M5"}},
-      {"position below 1", MergeKind::kNewModel, 9, 0, {"X", "M1", "M2", "M3", "M4", "M5"}},
-      {"position past the end", MergeKind::kNewModel, 9, 40, {"M1", "M2", "M3", "M4", "M5", "X"}},
-      {"no name changes nothing",
-       MergeKind::kEditedModel,
-       2,
-       1,
-       {"M1", "M2", "M3", "M4", "M5"},
-       ""},
+      {MergeKind::kNewModel, 9, 6, "M1 M2 M3 M4 M5 X"},
+      {MergeKind::kEditedModel, 5, 2, "M1 X M2 M3 M4"},     // moves up
+      {MergeKind::kEditedModel, 1, 5, "M2 M3 M4 M5 X"},     // moves down
+      {MergeKind::kEditedModel, 9, 3, "M1 M2 X M3 M4 M5"},  // without an entry
+      {MergeKind::kPlaceOnly, 2, 1, "X M1 M2 M3 M4 M5"},    // delete inserts as given
+      {MergeKind::kNewModel, 9, 0, "X M1 M2 M3 M4 M5"},
+      {MergeKind::kNewModel, 9, 40, "M1 M2 M3 M4 M5 X"},
+      {MergeKind::kEditedModel, 2, 1, "M1 M2 M3 M4 M5", ""},  // no name changes nothing
   };
   for (const Case& c : cases) {
     ModelRecord edit = Model(c.name, c.code, {"7"});
     edit.ParamFile = "abcl_def.vfd";
     const MergedCatalogue merged = MergeEditModel(FiveModels(), edit, c.kind, c.position);
-    EXPECT_EQ(Names(merged.catalogue), c.expected) << c.what;
-    // The stored copy loses the large-capacity mark; the edited model keeps
-    // it, and its capacities unless it joins another class.
+    std::string names;
     for (const ModelRecord& model : merged.catalogue) {
+      names += (names.empty() ? "" : " ") + model.ModelName;
+      // The stored copy loses the large-capacity mark; the edited model keeps
+      // it, and its capacities unless it joins another class.
       if (model.ModelName == "X") {
-        EXPECT_EQ(model.ParamFile, "abc_def.vfd") << c.what;
+        EXPECT_EQ(model.ParamFile, "abc_def.vfd") << c.expected;
       }
     }
-    EXPECT_EQ(merged.edit_model, edit) << c.what;
+    EXPECT_EQ(names, c.expected);
+    EXPECT_EQ(merged.edit_model, edit) << c.expected;
   }
 }
 

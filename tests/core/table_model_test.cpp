@@ -360,26 +360,23 @@ TEST(TableModelEvents, UserEditsAndMovesReachTheForm) {
   grid.SetType(1, 2, CellType::List("a\tb"));
   Recorder form;
   grid.SetObserver(&form);
-  EXPECT_TRUE(grid.BeginEdit(1, 1));
-  EXPECT_FALSE(grid.BeginEdit(2, 1));
-  EXPECT_FALSE(grid.BeginEdit(3, 1));
-  EXPECT_FALSE(grid.BeginEdit(1, 4));
-  EXPECT_TRUE(grid.CommitEdit(1, 1, "12"));
-  EXPECT_TRUE(grid.CommitEdit(1, 1, "012"));  // the same number: no change event
-  EXPECT_FALSE(grid.CommitEdit(1, 1, "1000"));
-  EXPECT_FALSE(grid.CommitEdit(3, 1, "x"));
-  EXPECT_TRUE(grid.CommitValue(1, 2, 1));
-  EXPECT_FALSE(grid.CommitValue(1, 2, 2));
-  EXPECT_EQ(grid.Text(1, 1), "12");
-  EXPECT_EQ(grid.Text(1, 2), "b");
-
-  grid.SetLocked(1, 2, true);
+  // Each call's answer, 1 for true.
+  std::string answers = {"01"[grid.BeginEdit(1, 1)],
+                         "01"[grid.BeginEdit(2, 1)],
+                         "01"[grid.BeginEdit(3, 1)],
+                         "01"[grid.BeginEdit(1, 4)],
+                         "01"[grid.CommitEdit(1, 1, "12")],
+                         "01"[grid.CommitEdit(1, 1, "012")],  // the same number: no change event
+                         "01"[grid.CommitEdit(1, 1, "1000")],
+                         "01"[grid.CommitEdit(3, 1, "x")],
+                         "01"[grid.CommitValue(1, 2, 1)],
+                         "01"[grid.CommitValue(1, 2, 2)]};
+  grid.SetLocked(1, 2, true);  // locks hold for lists and check boxes too
   grid.SetType(1, 3, CellType::OfKind(CellKind::kCheckBox));
   grid.SetLocked(1, 3, true);
-  EXPECT_FALSE(grid.CommitValue(1, 2, 0));  // locks hold for lists and check boxes too
-  EXPECT_FALSE(grid.CommitValue(1, 3, 1));
-  EXPECT_EQ(grid.Value(1, 2), 1);
-  EXPECT_EQ(grid.Value(1, 3), 0);
+  answers += {"01"[grid.CommitValue(1, 2, 0)], "01"[grid.CommitValue(1, 3, 1)]};
+  EXPECT_EQ(answers, "100011001000");
+  EXPECT_EQ(grid.Text(1, 1) + grid.Text(1, 2) + std::to_string(grid.Value(1, 3)), "12b0");
 
   grid.SetActiveCell(2, 2);  // code moving the cursor leaves no cell
   grid.MoveActiveCell(2, 2);

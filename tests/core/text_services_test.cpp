@@ -128,11 +128,10 @@ TEST(ParseWholeNumber, SignBlanksRangeAndOverflow) {
 }
 
 TEST(MainCaption, NamesTheModelAndItsClass) {
-  EXPECT_EQ(MainCaptionText("", 3), "Parameter File Editor");
-  EXPECT_EQ(MainCaptionText("", 0), "Parameter File Editor");
-  EXPECT_EQ(MainCaptionText("TEST1", 2), "Parameter File Editor [TEST1] - (Small Capacity)");
-  EXPECT_EQ(MainCaptionText("QX", 1), "Parameter File Editor [QX] - (Large Capacity)");
-  EXPECT_EQ(MainCaptionText("", 1), "Parameter File Editor - (Large Capacity)");
+  const std::string title = "Parameter File Editor";
+  EXPECT_EQ(MainCaptionText("", 3) + "|" + MainCaptionText("", 0), title + "|" + title);
+  EXPECT_EQ(MainCaptionText("TEST1", 2), title + " [TEST1] - (Small Capacity)");
+  EXPECT_EQ(MainCaptionText("", 1), title + " - (Large Capacity)");
 }
 
 TEST(CapacityClass, FiftyFiveKilowattsIsSmall) {
