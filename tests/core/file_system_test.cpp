@@ -68,7 +68,9 @@ TEST(ReadWholeFileTest, TakesOnlyOrdinaryFilesOfBoundedSize) {
     std::string read = "untouched";
     const FileResult result = platform::ReadWholeFile(c.path, &read);
     EXPECT_EQ(result.outcome, c.outcome) << c.path;
-    if (c.check_text) EXPECT_EQ(result.ok() ? read : result.reason, c.reason_or_bytes) << c.path;
+    if (c.check_text) {
+      EXPECT_EQ(result.ok() ? read : result.reason, c.reason_or_bytes) << c.path;
+    }
     if (!result.ok()) {
       EXPECT_EQ(read, "untouched") << c.path;
     }
