@@ -1,12 +1,17 @@
 // Parameter file text of any bytes: the reader gives a status and a record
 // list that agree with each other, and a file that was read is written in a
 // form that reads back to the same records and writes the same bytes again.
+// A file that was read also goes through the editor's check, and a list that
+// passes it is stored as records that are written and read back unchanged.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "cli/commands.h"
+#include "editor/parameter_check.h"
 #include "fuzz_check.h"
 #include "paramfile/parameter_file.h"
 
@@ -34,6 +39,21 @@ bool RecordSurvives(const ParameterRecord& r) {
   return TextSurvives(r.ParamName, true) && TextSurvives(r.SettingRange, true);
 }
 
+void CheckedListSurvives(const std::vector<ParameterRecord>& records) {
+  if (records.size() > INT16_MAX) return;  // more than the editor holds
+  pfedit::cli::GridCheck check;
+  pfedit::cli::CheckParameterRecords(records, '.', &check);
+  if (!check.result.Passed()) return;
+  const std::vector<ParameterRecord> stored = pfedit::editor::StoreParameterList(check.grid, '.');
+  for (const ParameterRecord& record : stored) {
+    if (!RecordSurvives(record)) return;
+  }
+  const ParameterReadResult back =
+      pfedit::ReadParameterText(pfedit::ParameterFileText(stored), '.');
+  Check(back.status == 0, "a checked list reads back");
+  Check(back.records == stored, "a checked list reads back unchanged");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -58,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       Check(false);
   }
   if (first.status != 0) return 0;
+  CheckedListSurvives(first.records);
 
   const std::string written = pfedit::ParameterFileText(first.records);
   Check(pfedit::ParameterFileText(first.records) == written);

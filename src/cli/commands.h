@@ -2,11 +2,19 @@
 
 // The commands of pfedit-cli. Each takes the arguments after its name and
 // returns the process exit status: 0 success, 1 a file could not be read or
-// the output could not be written, 2 a usage error.
+// the output could not be written, 2 a usage error. check differs, so that a
+// script can tell a failed check from a file it could not check: 0 passed,
+// 1 faults found, 2 a file that could not be read or a usage error.
 
+#include <cstddef>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "core/message_ids.h"
+#include "core/records.h"
+#include "core/table_model.h"
+#include "editor/parameter_check.h"
 
 namespace pfedit::cli {
 
@@ -23,6 +31,19 @@ int RunCli(const Args& args, std::ostream& out, std::ostream& err);
 int RunMessages(const Args& args, std::ostream& out, std::ostream& err);
 int RunList(const Args& args, std::ostream& out, std::ostream& err);
 int RunShow(const Args& args, std::ostream& out, std::ostream& err);
+int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
+
+// A parameter list after the editor's check: the grid as the editor loads
+// it, checked and sorted, and for each row the index of its record.
+struct GridCheck {
+  TableModel grid;
+  std::vector<std::size_t> row_sources;
+  editor::ParameterCheckResult result;
+};
+// Loads the records into check->grid as the editor does and runs the
+// Parameter Check on it. At most INT16_MAX records, as the editor holds.
+void CheckParameterRecords(std::vector<ParameterRecord> records, char decimal_mark,
+                           GridCheck* check);
 
 // What a command that reads one file takes: the file and an optional --json.
 struct FileArgs {
@@ -32,6 +53,11 @@ struct FileArgs {
 // False after a usage error naming the command was written.
 bool ParseFileArgs(const Args& args, const std::string& command, FileArgs* parsed,
                    std::ostream& err);
+
+// The line a file that could not be read gives on stderr: the path, the
+// message number and text, and the system's reason when there is one.
+void WriteReadFailure(std::ostream& err, const std::string& path, Status status,
+                      const std::string& reason);
 
 // Writes a one-line usage error and returns 2.
 int UsageError(std::ostream& err, const std::string& text);

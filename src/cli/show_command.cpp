@@ -45,9 +45,7 @@ int RunShow(const Args& args, std::ostream& out, std::ostream& err) {
   const ParameterReadResult result = ReadParameterFileAt(path);
   if (result.status != kStatusOk) {
     const std::string message = GetMessageText(result.status);
-    err << path << ": " << result.status << ": " << message;
-    if (!result.reason.empty()) err << ": " << result.reason;
-    err << '\n';
+    WriteReadFailure(err, path, result.status, result.reason);
     if (json) {
       out << "{\"status\":" << result.status << ",\"message\":" << JsonString(message)
           << ",\"records_read\":" << result.records_read << "}\n";

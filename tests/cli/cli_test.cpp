@@ -78,14 +78,23 @@ class FailingBuffer : public std::streambuf {
 TEST(Cli, OutputThatCannotBeWrittenFailsTheRun) {
   test::TempFolder folder;
   folder.Write("tarvo_param.vfd", test::Sections(2));
-  const Args cases[] = {
-      {"--version"}, {"messages"}, {"list", folder.path()}, {"list", folder.path(), "--json"}};
+  const std::string list = folder.Write("p.vfd", "1,A,0,0,0,0-9,0,10001,0,1,,,,,,,,,10,0\n");
+  struct Case {
+    Args args;
+    int status;
+  };
+  // check keeps 1 for a list with faults.
+  const Case cases[] = {{{"--version"}, 1},
+                        {{"messages"}, 1},
+                        {{"list", folder.path()}, 1},
+                        {{"list", folder.path(), "--json"}, 1},
+                        {{"check", list}, 2}};
   for (const bool at_flush : {false, true}) {
-    for (const Args& args : cases) {
+    for (const auto& [args, status] : cases) {
       FailingBuffer buffer(at_flush);
       std::ostream out(&buffer);
       std::ostringstream err;
-      EXPECT_EQ(RunCli(args, out, err), 1) << args.back() << " " << at_flush;
+      EXPECT_EQ(RunCli(args, out, err), status) << args.back() << " " << at_flush;
       EXPECT_EQ(err.str(), "pfedit-cli: the output could not be written\n") << args.back();
     }
   }
