@@ -169,7 +169,7 @@ TEST(RowCommands, DelRemovesWholeRowsUnlessOneIsProtected) {
     const char* prs_after;
   } cases[] = {
       {"two rows by a block of names", 2, 2, 1, 2, kStatusOk, "905 3"},
-      {"a block reaching 905", 1, 1, 2, 3, msg::kProtectedNoDelete, "1 2 905 3"},
+      {"a block starting at 905", 2, 2, 3, 4, msg::kProtectedNoDelete, "1 2 905 3"},
       {"the last row", kWholeRows, kWholeRows, 4, 4, kStatusOk, "1 2 905"},
   };
   for (const auto& c : cases) {
