@@ -45,8 +45,7 @@ TEST(FolderDialogTest, OkOnlyForTheExactCatalogueName) {
       {{"tarvo_param.vfd"}, true},
       {{"a.vfd", "tarvo_param.vfd", "z.vfd"}, true},
       {{"TARVO_PARAM.VFD"}, false},
-      {{"Tarvo_param.vfd"}, false},
-      {{"tarvo_param.vfd.bak", "x_tarvo_param.vfd", "tarvo_param.vf_"}, false},
+      {{"tarvo_param.vfd.vfd", "x_tarvo_param.vfd", "tarvo_param.vf_"}, false},
       {{"tarvo_param.vfd/"}, false},  // a folder
       {{}, false},
   };
