@@ -128,8 +128,10 @@ PeakHeap::PeakHeap()
 }
 
 PeakHeap::Use PeakHeap::Since() const {
+  const std::size_t in_use = heap_in_use.load(std::memory_order_relaxed);
   return {heap_peak.load(std::memory_order_relaxed) - base_,
-          heap_blocks.load(std::memory_order_relaxed) - blocks_};
+          heap_blocks.load(std::memory_order_relaxed) - blocks_,
+          in_use > base_ ? in_use - base_ : 0};
 }
 
 bool RegisterRatio(const char* name, const char* floor, Clock clock) {

@@ -14,14 +14,15 @@ namespace pfedit::bench {
 // reader of a line-based file does with its bytes.
 std::size_t CountLines(std::string_view bytes);
 
-// The heap in use above the level at construction, at its highest since, and
-// the blocks allocated since: every operator new and delete of the program
-// is counted.
+// The heap in use above the level at construction, at its highest since and
+// now, and the blocks allocated since: every operator new and delete of the
+// program is counted (not the C library's malloc, which Qt's containers use).
 class PeakHeap {
  public:
   struct Use {
     std::size_t bytes = 0;
     std::size_t blocks = 0;
+    std::size_t held = 0;
   };
   PeakHeap();
   Use Since() const;

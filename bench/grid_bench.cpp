@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "core/desktop.h"
 #include "core/editor_state.h"
 #include "core/table_model.h"
@@ -93,6 +94,31 @@ void BM_SnapshotTakeAndRestore(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SnapshotTakeAndRestore)->Arg(1500)->Unit(benchmark::kMicrosecond);
+
+// What a loaded grid keeps on the heap, against the bytes of the file it came
+// from: held is the whole grid, empty what a set-up grid holds before any
+// row, so that held - empty is what the rows cost.
+void BM_GridMemory(benchmark::State& state) {
+  const List& list = ListOf(static_cast<int>(state.range(0)));
+  bench::PeakHeap::Use empty;
+  bench::PeakHeap::Use loaded;
+  for (auto _ : state) {
+    const bench::PeakHeap heap;
+    TableModel grid;
+    editor::SetUpParameterGrid(grid);
+    empty = heap.Since();
+    editor::LoadGrid(grid, list.buffer, '.');
+    loaded = heap.Since();
+  }
+  const auto file_bytes = static_cast<double>(list.bytes.size());
+  state.counters["file_bytes"] = file_bytes;
+  state.counters["empty_bytes"] = static_cast<double>(empty.held);
+  state.counters["held_bytes"] = static_cast<double>(loaded.held);
+  state.counters["new_blocks"] = static_cast<double>(loaded.blocks);
+  state.counters["held/file"] = static_cast<double>(loaded.held) / file_bytes;
+  state.counters["rows/file"] = static_cast<double>(loaded.held - empty.held) / file_bytes;
+}
+BENCHMARK(BM_GridMemory)->Arg(1500)->Unit(benchmark::kMicrosecond);
 
 // Answers every box with OK and keeps the clipboard in memory.
 class QuietDesktop final : public Desktop {

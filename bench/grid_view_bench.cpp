@@ -7,8 +7,11 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QScrollBar>
+#include <cstddef>
 #include <string>
 
+#include "bench_support.h"
 #include "core/desktop.h"
 #include "core/editor_state.h"
 #include "editor/frm_pr_file_edit.h"
@@ -18,6 +21,32 @@
 #include "gui/table/table_view.h"
 #include "paramfile/parameter_file.h"
 #include "tools/gendata.h"
+
+// Qt's strings and containers take their memory from malloc, which the heap
+// meter does not see; this counts every block the C library hands out
+// (operator new's included) by standing in front of its allocator.
+extern "C" {
+void* __libc_malloc(std::size_t size);
+void* __libc_calloc(std::size_t count, std::size_t size);
+void* __libc_realloc(void* pointer, std::size_t size);
+}
+
+namespace {
+std::size_t malloc_blocks = 0;
+}  // namespace
+
+extern "C" void* malloc(std::size_t size) {
+  ++malloc_blocks;
+  return __libc_malloc(size);
+}
+extern "C" void* calloc(std::size_t count, std::size_t size) {
+  ++malloc_blocks;
+  return __libc_calloc(count, size);
+}
+extern "C" void* realloc(void* pointer, std::size_t size) {
+  ++malloc_blocks;
+  return __libc_realloc(pointer, size);
+}
 
 namespace {
 
@@ -113,5 +142,49 @@ void BM_ViewCopyAndPasteWholeList(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ViewCopyAndPasteWholeList)->Arg(1500)->Unit(benchmark::kMillisecond);
+
+// Scrolls a loaded list from top to bottom one row at a time, painting the
+// window after each step, in a short and a tall window. The view reads the
+// model as it paints; what it allocates per paint should not grow with the
+// rows it shows, so the blocks per step of both windows should be alike.
+void BM_ViewScrollTopToBottom(benchmark::State& state) {
+  Application();
+  const EditBuffer buffer = ListOf(1500);
+  TableModel grid;
+  editor::SetUpParameterGrid(grid);
+  editor::LoadGrid(grid, buffer, '.');
+  Screen screen(grid);
+  screen.view.resize(1000, static_cast<int>(state.range(0)));
+  screen.Paint();
+  QScrollBar& bar = *screen.view.verticalScrollBar();
+  std::size_t new_blocks = 0;
+  std::size_t all_blocks = 0;
+  int steps = 0;
+  for (auto _ : state) {
+    bar.setValue(bar.minimum());
+    screen.Paint();
+    const bench::PeakHeap heap;
+    const std::size_t malloc_before = malloc_blocks;
+    steps = 0;
+    for (int value = bar.minimum() + 1; value <= bar.maximum(); ++value, ++steps) {
+      bar.setValue(value);
+      screen.Paint();
+    }
+    new_blocks = heap.Since().blocks;
+    all_blocks = malloc_blocks - malloc_before;
+  }
+  const int visible =
+      screen.view.rowAt(screen.view.viewport()->height() - 1) - screen.view.rowAt(0) + 1;
+  state.counters["steps"] = steps;
+  state.counters["visible_rows"] = visible;
+  state.counters["new_blocks/step"] = static_cast<double>(new_blocks) / steps;
+  state.counters["all_blocks/step"] = static_cast<double>(all_blocks) / steps;
+  state.counters["all_blocks/row_shown"] = static_cast<double>(all_blocks) / steps / visible;
+}
+BENCHMARK(BM_ViewScrollTopToBottom)
+    ->Arg(300)
+    ->Arg(600)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -143,6 +143,7 @@ void TableModel::SetText(int column, int row, std::string_view text) {
   }
   Cell* cell = Find(column, row);
   if (cell != nullptr && Assign(*cell, text)) {
+    ForgetViewRowHeight(row);
     Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
   }
 }
@@ -209,6 +210,7 @@ int TableModel::Value(int column, int row) const {
 void TableModel::SetValue(int column, int row, int value) {
   Cell* cell = Find(column, row);
   if (cell != nullptr && AssignValue(*cell, value)) {
+    ForgetViewRowHeight(row);
     Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
   }
 }
@@ -244,6 +246,7 @@ void TableModel::SetTypeId(int column, int row, int type_id) {
   const std::string text = std::move(cell->text);
   cell->text.clear();
   Assign(*cell, text);
+  ForgetViewRowHeight(row);
   Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
 }
 
@@ -323,6 +326,22 @@ void TableModel::FitRowHeight(int row) {
   target.fitted = true;
   target.lines = lines;
   Notify([&](TableViewListener& l) { l.RowLayoutChanged(row, row); });
+}
+
+int TableModel::ViewRowHeight(int row) const {
+  return row >= 1 && row <= RowCount() ? rows_[static_cast<size_t>(row) - 1].view_height : 0;
+}
+
+void TableModel::SetViewRowHeight(int row, int height) {
+  if (row >= 1 && row <= RowCount()) rows_[static_cast<size_t>(row) - 1].view_height = height;
+}
+
+void TableModel::ForgetViewRowHeight(int row) {
+  SetViewRowHeight(row, 0);
+}
+
+void TableModel::ForgetViewRowHeights() {
+  for (Row& row : rows_) row.view_height = 0;
 }
 
 bool TableModel::RowFitted(int row) const {
@@ -495,7 +514,7 @@ std::string TableModel::CutSelection() {
   if (text.empty()) return text;
   for (int row = block.first_row; row <= block.last_row; ++row) {
     for (int column = block.first_column; column <= block.last_column; ++column) {
-      Assign(*Find(column, row), {});
+      if (Assign(*Find(column, row), {})) ForgetViewRowHeight(row);
     }
   }
   Notify([&](TableViewListener& l) {
@@ -521,7 +540,7 @@ void TableModel::PasteAtSelection(std::string_view text) {
         // The observer may change the grid while it hears of each cell, so the
         // cell is looked up afresh every time.
         if (IsDataCell(column, row) && AcceptsText(column, row, field)) {
-          Assign(*Find(column, row), field);
+          if (Assign(*Find(column, row), field)) ForgetViewRowHeight(row);
           ReportUserChange(column, row);
         }
       });
@@ -547,7 +566,10 @@ bool TableModel::BeginEdit(int column, int row) {
 
 bool TableModel::CommitEdit(int column, int row, std::string_view text) {
   if (!CanUserEdit(column, row) || !AcceptsText(column, row, text)) return false;
-  if (Assign(*Find(column, row), text)) ReportUserChange(column, row);
+  if (Assign(*Find(column, row), text)) {
+    ForgetViewRowHeight(row);
+    ReportUserChange(column, row);
+  }
   return true;
 }
 
@@ -562,7 +584,10 @@ bool TableModel::CommitValue(int column, int row, int value) {
   } else {
     return CommitEdit(column, row, std::to_string(value));
   }
-  if (AssignValue(*Find(column, row), value)) ReportUserChange(column, row);
+  if (AssignValue(*Find(column, row), value)) {
+    ForgetViewRowHeight(row);
+    ReportUserChange(column, row);
+  }
   return true;
 }
 

@@ -142,6 +142,15 @@ class TableModel {
   void FitRowHeight(int row);
   bool RowFitted(int row) const;
   int RowLines(int row) const;
+  // The height a view measured for the fitted row, in the view's own units,
+  // 0 when unknown. It is kept with the row, so that a sort moves it along
+  // and the view need not measure the row again; a change of the row's texts
+  // or types forgets it, and a view forgets them all when its font or column
+  // widths change.
+  int ViewRowHeight(int row) const;
+  void SetViewRowHeight(int row, int height);
+  void ForgetViewRowHeight(int row);
+  void ForgetViewRowHeights();
 
   // ---- The active cell (where the user's cursor is) and scrolling. Setting
   // them from code raises no leave-cell event.
@@ -222,6 +231,7 @@ class TableModel {
     bool hidden = false;
     bool fitted = false;
     int lines = 1;
+    int view_height = 0;
   };
   struct Column {
     std::string header;

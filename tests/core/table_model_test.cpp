@@ -135,6 +135,51 @@ TEST(TableModelLayout, RowHeaderWidthAndRowFittingStayWithinTheGrid) {
   grid.RemoveViewListener(&view);
 }
 
+// A view's measured height must be forgotten when what it measured changed,
+// and only then: the check colours and locks every row, and a height lost
+// there would have every row measured again.
+TEST(TableModelLayout, ViewRowHeightIsForgottenOnlyWhenTheRowsTextsChange) {
+  struct Case {
+    const char* name;
+    void (*change)(TableModel&);
+    bool forgotten;
+  };
+  const Case cases[] = {
+      {"same text", [](TableModel& g) { g.SetText(1, 2, "b"); }, false},
+      {"other text", [](TableModel& g) { g.SetText(1, 2, "c"); }, true},
+      {"colour",
+       [](TableModel& g) {
+         g.SetBackground(1, 2, Colour{0, 255, 255});
+       },
+       false},
+      {"lock", [](TableModel& g) { g.SetLocked(1, 2, true); }, false},
+      {"type", [](TableModel& g) { g.SetType(1, 2, CellType::Text(0, true)); }, true},
+      {"edit", [](TableModel& g) { g.CommitEdit(1, 2, "typed"); }, true},
+      {"paste",
+       [](TableModel& g) {
+         g.SetSelection({1, 1, 2, 2});
+         g.PasteAtSelection("pasted");
+       },
+       true},
+      {"cut",
+       [](TableModel& g) {
+         g.SetSelection({1, 1, 2, 2});
+         g.CutSelection();
+       },
+       true},
+  };
+  for (const Case& c : cases) {
+    TableModel grid(1, 3);
+    for (int row = 1; row <= 3; ++row) {
+      grid.SetText(1, row, std::string(1, static_cast<char>('a' + row - 1)));
+      grid.SetViewRowHeight(row, 20 + row);
+    }
+    c.change(grid);
+    EXPECT_EQ(grid.ViewRowHeight(2), c.forgotten ? 0 : 22) << c.name;
+    EXPECT_EQ(grid.ViewRowHeight(1) + grid.ViewRowHeight(3), 21 + 23) << c.name;
+  }
+}
+
 TEST(TableModelSort, NumbersListIndexesAndBytesInKeyOrder) {
   TableModel grid(4, 8);
   for (int r = 1; r <= 8; ++r) {

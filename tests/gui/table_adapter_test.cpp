@@ -268,6 +268,47 @@ class TableAdapterTest : public QObject {
     QCOMPARE(view.rowHeight(1), one_line);
   }
 
+  // A sort moves each row's measured height with it; only a row whose text
+  // changed is measured again. The check sorts with drawing suspended, the
+  // row commands without, and both paths must keep the heights.
+  void FittedHeightsTravelWithSortedRows() {
+    for (const bool suspended : {false, true}) {
+      TableModel model(2, 6);
+      model.SetColumnWidth(2, 900);
+      const std::string longer = "a text far too long for one line of a narrow column";
+      const std::string longest = longer + ", and then some more words to need a third line";
+      for (int r = 1; r <= 6; ++r) {
+        model.SetType(1, r, CellType::WholeNumber(0, 999));
+        model.SetType(2, r, CellType::Text(0, true));
+        model.SetText(1, r, std::to_string(7 - r));  // sorting reverses the rows
+        model.SetText(2, r, r == 2 ? longer : r == 5 ? longest : "short");
+      }
+      TableView view(model);
+      std::vector<int> height_of_key(7);
+      for (int r = 1; r <= 6; ++r) {
+        model.FitRowHeight(r);
+        height_of_key[static_cast<size_t>(7 - r)] = view.rowHeight(r - 1);
+      }
+      QVERIFY(height_of_key[5] > height_of_key[1] && height_of_key[2] > height_of_key[5]);
+
+      const int measured = view.RowsMeasured();
+      if (suspended) model.SuspendDrawing();
+      model.SortRows(1, 6, {1});
+      if (suspended) model.ResumeDrawing();
+      QCOMPARE(view.RowsMeasured(), measured);
+      for (int r = 1; r <= 6; ++r) {
+        QCOMPARE(model.Text(1, r), std::to_string(r));
+        QCOMPARE(view.rowHeight(r - 1), height_of_key[static_cast<size_t>(r)]);
+      }
+
+      // A changed text is measured again, the other rows are not.
+      model.SetText(2, 5, "short");
+      for (int r = 1; r <= 6; ++r) model.FitRowHeight(r);
+      QCOMPARE(view.RowsMeasured(), measured + 1);
+      QCOMPARE(view.rowHeight(4), height_of_key[1]);
+    }
+  }
+
   void ViewAndModelShareCursorAndSelection() {
     TableModel model(3, 6);
     RecordingObserver observer;

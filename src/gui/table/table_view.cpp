@@ -95,13 +95,21 @@ void TableView::ColumnLayoutChanged(int first, int last) {
       if (!hidden) verticalHeader()->setFixedWidth(std::max(pixels, number_pixels));
       continue;
     }
-    setColumnHidden(column - 1, hidden);
+    // Every fitted height depends on the widths of the wrapping columns.
+    if (isColumnHidden(column - 1) != hidden) {
+      model_.ForgetViewRowHeights();
+      setColumnHidden(column - 1, hidden);
+    }
     // The widths were chosen for a smaller font than today's desktops use; a
     // column is never made narrower than its header text.
     const QString header = FromAnsi(model_.Text(column, 0));
     const int header_pixels =
         header.isEmpty() ? 0 : horizontalHeader()->fontMetrics().horizontalAdvance(header) + 14;
-    if (!hidden) setColumnWidth(column - 1, std::max(pixels, header_pixels));
+    const int width = std::max(pixels, header_pixels);
+    if (!hidden && columnWidth(column - 1) != width) {
+      model_.ForgetViewRowHeights();
+      setColumnWidth(column - 1, width);
+    }
   }
 }
 
@@ -110,7 +118,13 @@ void TableView::RowLayoutChanged(int first, int last) {
     const bool hidden = model_.RowHidden(row);
     if (isRowHidden(row - 1) != hidden) setRowHidden(row - 1, hidden);
     if (hidden || !model_.RowFitted(row)) continue;
-    const int height = FittedHeight(row);
+    // The model keeps the measure with the row, so after a sort only the
+    // rows whose texts changed are measured again.
+    int height = model_.ViewRowHeight(row);
+    if (height == 0) {
+      height = FittedHeight(row);
+      model_.SetViewRowHeight(row, height);
+    }
     if (rowHeight(row - 1) != height) setRowHeight(row - 1, height);
   }
 }
@@ -135,6 +149,7 @@ int TableView::QuickTextWidth(const std::string& bytes) {
 // sum of their bytes' advances tells without shaping; only the others are
 // measured.
 int TableView::FittedHeight(int row) {
+  ++rows_measured_;
   int height = verticalHeader()->defaultSectionSize();
   // A row's height includes the grid line below it.
   const int grid_line = showGrid() ? 1 : 0;
@@ -166,6 +181,7 @@ void TableView::changeEvent(QEvent* event) {
   QTableView::changeEvent(event);
   if (event->type() != QEvent::FontChange) return;
   byte_advances_.clear();
+  model_.ForgetViewRowHeights();
   FitDefaultRowHeight();
   FollowModel();
 }

@@ -54,6 +54,9 @@ class TableView : public QTableView, private TableViewListener {
   // From the event loop, once Qt has finished closing the editor.
   void ReportAfterEditorClosed(std::function<void()> report);
 
+  // How many times a row's height was measured, for tests of the height cache.
+  int RowsMeasured() const { return rows_measured_; }
+
  signals:
   // A user's action reached the model and so perhaps the form; the form's
   // view renders the form again.
@@ -101,6 +104,7 @@ class TableView : public QTableView, private TableViewListener {
   // after the font changed.
   std::vector<int> byte_advances_;
   bool running_waiting_reports_ = false;
+  int rows_measured_ = 0;
 };
 
 }  // namespace pfedit::gui
