@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include "core/ansi_text.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -33,23 +35,13 @@ std::string ToAnsi(const QString& text) {
 
 namespace {
 
-// Windows-1252 from 0x80 to 0x9F; every other byte is its own code point.
-// The unassigned 0x81, 0x8D, 0x8F, 0x90 and 0x9D keep their own number.
-constexpr char16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char16_t ToUnicode(unsigned char byte) {
-  return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char16_t{byte};
-}
-
+// The one byte whose Windows-1252 code point is `code`, '?' for none.
 char ToByte(char32_t code) {
   if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
-  for (int i = 0; i < 32; ++i) {
-    if (kHighControls[i] == code) return static_cast<char>(0x80 + i);
+  for (unsigned byte = 0x80; byte < 0xA0; ++byte) {
+    if (Windows1252CodePoint(static_cast<unsigned char>(byte)) == code) {
+      return static_cast<char>(byte);
+    }
   }
   return '?';
 }
@@ -59,7 +51,8 @@ char ToByte(char32_t code) {
 QString FromAnsi(const std::string& bytes) {
   QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
   QChar* out = text.data();
-  for (const char byte : bytes) *out++ = QChar(ToUnicode(static_cast<unsigned char>(byte)));
+  for (const char byte : bytes)
+    *out++ = QChar(Windows1252CodePoint(static_cast<unsigned char>(byte)));
   return text;
 }
 
