@@ -7,6 +7,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
+#include <utility>
 
 #include "gui/help_viewer.h"
 #include "gui/qt_desktop.h"
@@ -18,6 +19,15 @@ void WritePage(const QTemporaryDir& dir, const char* name, const char* html) {
   QFile file(dir.filePath(QString::fromLatin1(name)));
   QVERIFY(file.open(QIODevice::WriteOnly));
   file.write(html);
+}
+
+// A stand-in for xdg-open that ends with the given status.
+void WriteOpener(const QTemporaryDir& bin, int status) {
+  QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+  QVERIFY(opener.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  opener.write(QByteArrayLiteral("#!/bin/sh\nexit ") + QByteArray::number(status) + "\n");
+  opener.close();
+  opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QString ShownName(const QTextBrowser& page) {
@@ -78,6 +88,25 @@ class HelpViewerTest : public QObject {
     contents->click();
     QCOMPARE(ShownName(*page), QStringLiteral("index.htm"));
   }
+
+#ifndef _WIN32
+  // The browser's opener is asked, and its exit status is the answer: a
+  // desktop without any application for the page must not pass as opened.
+  void OpenerExitStatusDecides() {
+    QTemporaryDir bin;
+    QVERIFY(bin.isValid());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit());
+    QtDesktop desktop;
+    const std::string page = dir_.filePath(QStringLiteral("grid.htm")).toStdString();
+    for (const auto& [status, opened] : {std::pair{0, true}, std::pair{3, false}}) {
+      WriteOpener(bin, status);
+      QCOMPARE(desktop.OpenHelp(page), opened);
+    }
+    QVERIFY(!desktop.OpenHelp(dir_.filePath(QStringLiteral("missing.htm")).toStdString()));
+    qputenv("PATH", path);
+  }
+#endif
 
   // The desktop keeps one viewer window and reports a page it cannot show.
   void DesktopShowsPagesInOneWindow() {
