@@ -8,6 +8,7 @@
 #   make fuzz           fuzz longer: FUZZ_SECONDS per fuzzer (default 300)
 #   make bench          build and run the benchmarks
 #   make release        optimised build in build/release
+#   make screenshots    retake the pictures in docs/images (README, help pages)
 #   make format         reformat the tracked sources in place
 #   make clean          remove build/
 
@@ -27,10 +28,10 @@ FUZZERS := $(wildcard fuzz/*_fuzzer.cpp)
 # Steps of `make test`, in order.
 TEST_STEPS := test-debug test-asan test-noqt test-windows format-check fuzz-smoke
 
-.PHONY: build deps run test $(TEST_STEPS) fuzz bench release format clean help
+.PHONY: build deps run test $(TEST_STEPS) fuzz bench release screenshots format clean help
 
 help:
-	@sed -n '3,13p' Makefile | sed 's/^# \{0,1\}//'
+	@sed -n '3,14p' Makefile | sed 's/^# \{0,1\}//'
 
 deps:
 	@$(SCRIPTS)/deps.sh
@@ -132,6 +133,14 @@ bench: deps
 	if [[ -z "$$benches" ]]; then echo "bench: no benchmarks built"; exit 0; fi; \
 	for b in $$benches; do echo "===== $$b"; "$$b"; done; \
 	echo "bench: ran $$(wc -w <<<"$$benches") benchmark programs"
+
+# The editor's own windows over the sample folder, drawn offscreen with a
+# fixed style and font, so the same sources give the same pictures.
+# Only the tool is built: the help that shows the pictures needs them first.
+screenshots: deps
+	cmake --preset debug
+	cmake --build --preset debug -j$(JOBS) --target pfedit-screenshots
+	QT_QPA_PLATFORM=offscreen build/debug/bin/pfedit-screenshots docs/images data/en/param
 
 clean:
 	rm -rf build
