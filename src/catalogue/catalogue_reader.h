@@ -20,10 +20,10 @@ namespace pfedit {
 struct CatalogueReadResult {
   // kStatusOk or the first failure, msg::kNoSection to msg::kBadTypeName.
   Status status = kStatusOk;
-  bool found = false;     // the file exists; nothing else is set when it does not
-  bool overflow = false;  // more than 256 sections; only the first 256 were taken
-  ModelCatalogue models;  // empty unless status is kStatusOk
-  std::string reason;     // the system's reason when the file was missing or unreadable
+  bool found = false;           // the file exists; nothing else is set when it does not
+  bool overflow = false;        // more than 256 sections; only the first 256 were taken
+  ModelCatalogue models;        // empty unless status is kStatusOk
+  std::string reason;           // the system's reason when the file was missing or unreadable
   FileFingerprint fingerprint;  // the file as read; set by ReadCatalogueFile only
 };
 

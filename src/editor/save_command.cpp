@@ -180,9 +180,8 @@ bool WriteParameterList(EditorState& state, Desktop& desktop, FileSystem& files,
                         const std::string& param_file) {
   // The list is sized by RecordCount: an empty grid leaves older records in it.
   const std::vector<ParameterRecord>& list = state.Buffer.ParameterList;
-  const std::size_t count =
-      std::min<std::size_t>(list.size(), static_cast<std::size_t>(std::max<int>(
-                                             state.Buffer.RecordCount, 0)));
+  const std::size_t count = std::min<std::size_t>(
+      list.size(), static_cast<std::size_t>(std::max<int>(state.Buffer.RecordCount, 0)));
   const std::string text =
       count == list.size()
           ? ParameterFileText(list)

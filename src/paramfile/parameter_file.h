@@ -30,7 +30,7 @@ struct ParameterReadResult {
   std::vector<ParameterRecord> records;
   // How many records passed every rule (all of them on success).
   std::size_t records_read = 0;
-  std::string reason;  // the system's reason when the file could not be read
+  std::string reason;           // the system's reason when the file could not be read
   FileFingerprint fingerprint;  // the file as read; set by ReadParameterFileAt only
 };
 
