@@ -229,44 +229,47 @@ std::string EditParameterFilePath(const EditorState& state) {
   return JoinPath(state.EditFolder, state.Buffer.EditModel.ParamFile);
 }
 
-bool RunSaveCommand(EditorState& state, Desktop& desktop, SaveWindow& window, FileSystem& files) {
+SaveOutcome RunSaveCommand(EditorState& state, Desktop& desktop, SaveWindow& window,
+                           FileSystem& files) {
   const int16_t saved_mode = state.EditMode;
   if (window.ParameterRowCount() >= 1) {
     ShowInformationText(desktop, JoinLines({GetMessageText(msg::kRunningCheck),
                                             GetMessageText(msg::kNotSavedWithErrors)}));
-    if (!window.RunParameterCheck()) return false;
+    if (!window.RunParameterCheck()) return SaveOutcome::kStopped;
   }
   const std::string param_file = EditParameterFilePath(state);
   if (state.ImportedData) PlaceImportedModel(state);
 
-  if (state.EditMode == kEditModeNew) {
-    if (!ConfirmNewModel(state, desktop, files, param_file)) return false;
-  } else if (state.EditMode == kEditModeEdit) {
+  const int16_t mode = state.EditMode;
+  if (mode == kEditModeNew) {
+    if (!ConfirmNewModel(state, desktop, files, param_file)) return SaveOutcome::kStopped;
+  } else if (mode == kEditModeEdit) {
     if (!ConfirmEditedModel(state, desktop, files, param_file)) {
       state.EditMode = saved_mode;
-      return false;
+      return SaveOutcome::kStopped;
     }
   } else {
-    return SaveCatalogueOnly(state, desktop, window, files);
+    return SaveCatalogueOnly(state, desktop, window, files) ? SaveOutcome::kSavedDeletion
+                                                            : SaveOutcome::kStopped;
   }
 
   if (!ReadyToWrite(state, desktop, files, param_file) ||
       !WriteParameterList(state, desktop, files, param_file)) {
     state.EditMode = saved_mode;
-    return false;
+    return SaveOutcome::kStopped;
   }
   // SaveCatalogue changes the catalogue in memory only once the file holds
   // it, so a failure leaves the catalogue exactly as before.
   if (SaveCatalogue(state, desktop, files) != kStatusOk) {
     window.MenuSet(kMenuStateChanged);
     state.EditMode = saved_mode;
-    return false;
+    return SaveOutcome::kStopped;
   }
   state.ModelInfoDirty = false;
   window.DisableSave();
   state.EditMode = kEditModeEdit;
   state.ImportedData = false;
-  return true;
+  return mode == kEditModeNew ? SaveOutcome::kSavedNew : SaveOutcome::kSavedEdit;
 }
 
 }  // namespace pfedit::editor

@@ -48,8 +48,16 @@ class SaveWindow {
 // The parameter file of the model being edited, in the edit folder.
 std::string EditParameterFilePath(const EditorState& state);
 
-// File > Save. True when the save reached the catalogue file.
-bool RunSaveCommand(EditorState& state, Desktop& desktop, SaveWindow& window,
-                    FileSystem& files = RealFileSystem());
+// What a save did; anything but kStopped reached the catalogue file.
+enum class SaveOutcome {
+  kStopped,
+  kSavedNew,      // a new model, also one that joined its other capacity class
+  kSavedEdit,     // an edited model, also an import that replaced an entry
+  kSavedDeletion  // the catalogue without a deleted model
+};
+
+// File > Save.
+SaveOutcome RunSaveCommand(EditorState& state, Desktop& desktop, SaveWindow& window,
+                           FileSystem& files = RealFileSystem());
 
 }  // namespace pfedit::editor

@@ -154,7 +154,7 @@ TEST(SaveCommandTest, SavesNewEditedAndDeletedModels) {
     Scene s(kind);
     const auto before = Files(s.folder);
     ScriptUpToWrite(s, kind);
-    ASSERT_TRUE(RunSaveCommand(s.state, s.desktop, s.window, s.files)) << what;
+    ASSERT_NE(RunSaveCommand(s.state, s.desktop, s.window, s.files), SaveOutcome::kStopped) << what;
 
     auto expected = before;
     expected[kCatalogue] = FormatCatalogue(s.state.Catalogue);
@@ -268,7 +268,8 @@ TEST(SaveCommandTest, FaultsLeaveEveryFileAndTheStateAsTheyWere) {
       } else if (fault.message != msg::kFileLocked || kind == Kind::kDelete) {
         s.desktop.ExpectMessage(fault.message);
       }
-      EXPECT_FALSE(RunSaveCommand(s.state, s.desktop, s.window, s.files)) << what;
+      EXPECT_EQ(RunSaveCommand(s.state, s.desktop, s.window, s.files), SaveOutcome::kStopped)
+          << what;
 
       auto expected = before;
       const bool list_written = fault.catalogue_only && kind != Kind::kDelete;
@@ -302,7 +303,7 @@ TEST(SaveCommandTest, ReadOnlyFolderForReal) {
     ::chmod(s.folder.path().c_str(), 0555);
     ScriptUpToWrite(s, kind);
     s.desktop.ExpectMessage(msg::kWriteFailed);
-    EXPECT_FALSE(RunSaveCommand(s.state, s.desktop, s.window, s.files));
+    EXPECT_EQ(RunSaveCommand(s.state, s.desktop, s.window, s.files), SaveOutcome::kStopped);
     ::chmod(s.folder.path().c_str(), 0755);
     EXPECT_EQ(Files(s.folder), before) << kKindNames[static_cast<int>(kind)];
   }
@@ -335,7 +336,8 @@ TEST(SaveCommandTest, AsksBeforeOverwritingSomeoneElsesChange) {
     ScriptUpToWrite(s, Kind::kEdit);
     s.desktop.ExpectText(JoinLines({GetMessageText(c.message), path, GetMessageText(1003)}),
                          c.answer);
-    EXPECT_EQ(RunSaveCommand(s.state, s.desktop, s.window, s.files), c.answer == Answer::kYes)
+    EXPECT_EQ(RunSaveCommand(s.state, s.desktop, s.window, s.files) != SaveOutcome::kStopped,
+              c.answer == Answer::kYes)
         << c.what;
     if (c.answer == Answer::kNo) {
       EXPECT_EQ(Files(s.folder), before) << c.what;
@@ -411,12 +413,15 @@ TEST(SaveCommandTest, NewAndImportedModelsMeetTheEntryOfTheirIdentity) {
         form.CmdOK_Click();
       });
     }
-    EXPECT_EQ(RunSaveCommand(s.state, s.desktop, s.window, s.files), c.refusal == 0) << c.what;
+    const SaveOutcome outcome = RunSaveCommand(s.state, s.desktop, s.window, s.files);
     if (c.refusal != 0) {
+      EXPECT_EQ(outcome, SaveOutcome::kStopped) << c.what;
       EXPECT_FALSE(s.folder.Has("import.vfd")) << c.what;
       continue;
     }
     const bool replaced = c.dialog_mode == models::kPlaceEditedModel;
+    EXPECT_EQ(outcome, c.imported && replaced ? SaveOutcome::kSavedEdit : SaveOutcome::kSavedNew)
+        << c.what;
     EXPECT_EQ(s.state.Catalogue.size(), replaced ? count : count + 1) << c.what;
     const auto entry = ReadCatalogueText(s.folder.Read(kCatalogue), '.').models.at(0);
     EXPECT_EQ(entry.Capacity, c.saved) << c.what;
@@ -434,7 +439,7 @@ TEST(SaveCommandTest, StopsAndTemporaryNames) {
     const auto before = Files(s.folder);
     s.desktop.ExpectText(JoinLines({GetMessageText(1092), GetMessageText(1073)}))
         .ExpectMessage(msg::kOverlappingNumbers);
-    EXPECT_FALSE(RunSaveCommand(s.state, s.desktop, s.window, s.files));
+    EXPECT_EQ(RunSaveCommand(s.state, s.desktop, s.window, s.files), SaveOutcome::kStopped);
     EXPECT_EQ(Files(s.folder), before);
   }
   for (const Answer answer : {Answer::kCancel, Answer::kNo}) {
@@ -457,7 +462,7 @@ TEST(SaveCommandTest, StopsAndTemporaryNames) {
           }
         });
     if (answer == Answer::kNo) s.desktop.ExpectMessage(msg::kConfirmOverwrite, Answer::kNo);
-    EXPECT_FALSE(RunSaveCommand(s.state, s.desktop, s.window, s.files));
+    EXPECT_EQ(RunSaveCommand(s.state, s.desktop, s.window, s.files), SaveOutcome::kStopped);
     EXPECT_EQ(s.state.EditMode, kEditModeNew);
     EXPECT_EQ(Files(s.folder), before);
   }
@@ -466,7 +471,7 @@ TEST(SaveCommandTest, StopsAndTemporaryNames) {
     s.folder.Write("new.vfd~0", "someone's");
     s.folder.Write("new.vfd~1", "someone else's");
     ScriptUpToWrite(s, Kind::kNew);
-    EXPECT_TRUE(RunSaveCommand(s.state, s.desktop, s.window, s.files));
+    EXPECT_EQ(RunSaveCommand(s.state, s.desktop, s.window, s.files), SaveOutcome::kSavedNew);
     EXPECT_EQ(s.files.created.at(0), s.folder.File("new.vfd~2"));
     EXPECT_EQ(s.folder.Read("new.vfd~0"), "someone's");
     EXPECT_EQ(s.folder.Read("new.vfd~1"), "someone else's");
