@@ -3,6 +3,7 @@
 // editor's own check runs on it, so a file passes here when, and only when,
 // it passes in the editor.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -89,7 +90,10 @@ void CheckParameterRecords(std::vector<ParameterRecord> records, char decimal_ma
 std::string CheckReport(const std::string& path, std::string_view bytes, const GridCheck& check,
                         bool json) {
   const std::string_view text = WithoutByteOrderMark(bytes);
-  const std::vector<int> lines = LinesOf(text, RecordOffsets(text, check.row_sources.size()));
+  // Hidden records have no row, so the last row's record may lie further.
+  std::size_t records = 0;
+  for (const std::size_t source : check.row_sources) records = std::max(records, source + 1);
+  const std::vector<int> lines = LinesOf(text, RecordOffsets(text, records));
   const TableModel& grid = check.grid;
 
   std::string output;
