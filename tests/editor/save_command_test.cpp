@@ -17,6 +17,7 @@
 #include "core/paths.h"
 #include "core/value_tables.h"
 #include "editor/catalogue_io.h"
+#include "editor/frm_pr_file_edit.h"
 #include "editor/parameter_file_io.h"
 #include "grid_test_support.h"
 #include "models/frm_model_add.h"
@@ -477,6 +478,27 @@ TEST(SaveCommandTest, StopsAndTemporaryNames) {
     EXPECT_EQ(s.folder.Read("new.vfd~1"), "someone else's");
     EXPECT_FALSE(s.folder.Has("new.vfd~2"));
   }
+}
+
+// The main window runs Save from its menu; a saved deletion turns File >
+// Save off and the caption shows no model.
+TEST(SaveCommandTest, MainWindowRunsItFromTheFileMenu) {
+  const pfedit::test::TempFolder program;
+  std::filesystem::create_directories(program.File("en/help"));
+  program.Write("en/help/dorvien.chm", "help");
+  Scene s(Kind::kDelete);
+  frmPrFileEdit form(s.state, s.desktop);
+  form.Form_Load(program.path());
+  form.SetMainCaption("QX-B", kClassSmall);
+  form.MenuSet(1);
+  form.MenuSet(kMenuStateChanged);
+  ASSERT_TRUE(form.MenuEnabled(MenuItem::mnuFileSave));
+  s.desktop.ExpectMessage(msg::kConfirmOverwrite, Answer::kYes);
+  form.Invoke(MenuItem::mnuFileSave);
+  EXPECT_FALSE(form.MenuEnabled(MenuItem::mnuFileSave));
+  EXPECT_EQ(form.Caption, GetMessageText(msg::kTitle));
+  EXPECT_EQ(s.folder.Read(kCatalogue), FormatCatalogue(s.state.Catalogue));
+  EXPECT_EQ(s.state.Catalogue.size(), 1u);
 }
 
 }  // namespace
