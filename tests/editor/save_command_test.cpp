@@ -284,6 +284,7 @@ TEST(SaveCommandTest, FaultsLeaveEveryFileAndTheStateAsTheyWere) {
       }
       EXPECT_EQ(Files(s.folder), expected) << what;
       EXPECT_EQ(s.state.Catalogue, state_before.Catalogue) << what;
+      EXPECT_EQ(s.state.Buffer.EditModel, state_before.Buffer.EditModel) << what;
       EXPECT_EQ(s.state.EditMode, state_before.EditMode) << what;
       EXPECT_EQ(s.state.ParametersDirty, !list_written) << what;
       EXPECT_TRUE(s.state.ModelInfoDirty) << what;
