@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/message_ids.h"
@@ -32,6 +33,7 @@ int RunMessages(const Args& args, std::ostream& out, std::ostream& err);
 int RunList(const Args& args, std::ostream& out, std::ostream& err);
 int RunShow(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
+int RunImport(const Args& args, std::ostream& out, std::ostream& err);
 
 // A parameter list after the editor's check: the grid as the editor loads
 // it, checked and sorted, and for each row the index of its record.
@@ -44,6 +46,12 @@ struct GridCheck {
 // Parameter Check on it. At most INT16_MAX records, as the editor holds.
 void CheckParameterRecords(std::vector<ParameterRecord> records, char decimal_mark,
                            GridCheck* check);
+
+// The report `check` prints for a checked list whose file held `bytes`: a
+// line per fault naming the file's line, then the count; with json one
+// object.
+std::string CheckReport(const std::string& path, std::string_view bytes, const GridCheck& check,
+                        bool json);
 
 // What a command that reads one file takes: the file and an optional --json.
 struct FileArgs {

@@ -58,6 +58,9 @@ void frmPrFileEdit::Invoke(MenuItem item) {
     case MenuItem::mnuFileFolder:
       RunFolderCommand(state_, desktop_, *this);
       break;
+    case MenuItem::mnuFileSave:
+      RunSaveCommand(state_, desktop_, *this);
+      break;
     case MenuItem::mnuEditFunc:
       RunFuncCodeCommand(sprParaList, state_, desktop_, *this);
       break;

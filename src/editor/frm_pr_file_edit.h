@@ -17,6 +17,7 @@
 #include "editor/menu_state.h"
 #include "editor/parameter_grid_events.h"
 #include "editor/row_commands.h"
+#include "editor/save_command.h"
 
 namespace pfedit::editor {
 
@@ -27,7 +28,8 @@ namespace pfedit::editor {
 class frmPrFileEdit final : public FormLogic,
                             private GridWindow,
                             private FolderWindow,
-                            private FuncCodeWindow {
+                            private FuncCodeWindow,
+                            private SaveWindow {
  public:
   // The grid's decimal numbers are typed and shown with `decimal_mark`.
   frmPrFileEdit(EditorState& state, Desktop& desktop,
@@ -91,6 +93,9 @@ class frmPrFileEdit final : public FormLogic,
     lblFilePass.ToolTipText = folder;
   }
   void ResetParameterCheck() override { grid_events_.ParameterCheckDone = false; }
+  int ParameterRowCount() override { return sprParaList.RowCount(); }
+  bool RunParameterCheck() override { return grid_events_.CmdEnd_Click(); }
+  void DisableSave() override { menus_.SetEnabled(MenuItem::mnuFileSave, false); }
 
   EditorState& state_;
   Desktop& desktop_;
