@@ -15,6 +15,7 @@
 #include "editor/folder_command.h"
 #include "editor/func_code_command.h"
 #include "editor/menu_state.h"
+#include "editor/model_commands.h"
 #include "editor/parameter_grid_events.h"
 #include "editor/row_commands.h"
 
@@ -27,7 +28,8 @@ namespace pfedit::editor {
 class frmPrFileEdit final : public FormLogic,
                             private GridWindow,
                             private FolderWindow,
-                            private FuncCodeWindow {
+                            private FuncCodeWindow,
+                            private ModelWindow {
  public:
   // The grid's decimal numbers are typed and shown with `decimal_mark`.
   frmPrFileEdit(EditorState& state, Desktop& desktop,
@@ -68,7 +70,7 @@ class frmPrFileEdit final : public FormLogic,
   // Shows state.Buffer's parameter list in the grid, ready for editing: the
   // Pr box follows the active row and the check button is enabled. Edit
   // mode, menus and caption are the caller's.
-  void ShowParameterList();
+  void ShowParameterList() override;
 
   // The grid's rules and the fields they share with the row commands.
   ParameterGridEvents& GridEvents() { return grid_events_; }
@@ -91,6 +93,7 @@ class frmPrFileEdit final : public FormLogic,
     lblFilePass.ToolTipText = folder;
   }
   void ResetParameterCheck() override { grid_events_.ParameterCheckDone = false; }
+  bool GridHasRows() const override { return sprParaList.RowCount() > 0; }
 
   EditorState& state_;
   Desktop& desktop_;
