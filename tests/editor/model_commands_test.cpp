@@ -208,6 +208,9 @@ TEST(ModelCommands, Scenarios) {
          EXPECT_FALSE(e.state.ParametersDirty);
          EXPECT_FALSE(e.form.txtPr.Enabled);
          EXPECT_FALSE(e.form.CmdEnd.Enabled);
+         // The catalogue was read again under the wait cursor.
+         EXPECT_EQ(e.desktop.max_wait_cursor_depth, 1);
+         EXPECT_EQ(e.desktop.wait_cursor_depth, 0);
        }},
       {"catalogue no longer reads",
        [](Editor& e) {
