@@ -61,6 +61,18 @@ void frmPrFileEdit::Invoke(MenuItem item) {
     case MenuItem::mnuFileSave:
       RunSaveCommand(state_, desktop_, *this);
       break;
+    case MenuItem::mnuModelNewMaking:
+      mnuModelNewMaking_Click(state_, desktop_, *this);
+      break;
+    case MenuItem::mnuModelEdit:
+      mnuModelEdit_Click(state_, desktop_, *this);
+      break;
+    case MenuItem::mnuModelDelete:
+      mnuModelDelete_Click(state_, desktop_, *this);
+      break;
+    case MenuItem::mnuEditInf:
+      mnuEditInf_Click(state_, desktop_, *this);
+      break;
     case MenuItem::mnuEditFunc:
       RunFuncCodeCommand(sprParaList, state_, desktop_, *this);
       break;

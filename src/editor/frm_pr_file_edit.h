@@ -15,6 +15,7 @@
 #include "editor/folder_command.h"
 #include "editor/func_code_command.h"
 #include "editor/menu_state.h"
+#include "editor/model_commands.h"
 #include "editor/parameter_grid_events.h"
 #include "editor/row_commands.h"
 #include "editor/save_command.h"
@@ -29,7 +30,8 @@ class frmPrFileEdit final : public FormLogic,
                             private GridWindow,
                             private FolderWindow,
                             private FuncCodeWindow,
-                            private SaveWindow {
+                            private SaveWindow,
+                            private ModelWindow {
  public:
   // The grid's decimal numbers are typed and shown with `decimal_mark`.
   frmPrFileEdit(EditorState& state, Desktop& desktop,
@@ -70,7 +72,7 @@ class frmPrFileEdit final : public FormLogic,
   // Shows state.Buffer's parameter list in the grid, ready for editing: the
   // Pr box follows the active row and the check button is enabled. Edit
   // mode, menus and caption are the caller's.
-  void ShowParameterList();
+  void ShowParameterList() override;
 
   // The grid's rules and the fields they share with the row commands.
   ParameterGridEvents& GridEvents() { return grid_events_; }
@@ -96,6 +98,7 @@ class frmPrFileEdit final : public FormLogic,
   int ParameterRowCount() override { return sprParaList.RowCount(); }
   bool RunParameterCheck() override { return grid_events_.CmdEnd_Click(); }
   void DisableSave() override { menus_.SetEnabled(MenuItem::mnuFileSave, false); }
+  bool GridHasRows() const override { return sprParaList.RowCount() > 0; }
 
   EditorState& state_;
   Desktop& desktop_;

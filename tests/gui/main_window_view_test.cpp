@@ -105,6 +105,9 @@ void MainWindowViewTest::startsWithTheCaptionsAndMenusOfStateZero() {
   auto* jump = f.view.findChild<QLineEdit*>(QStringLiteral("txtPr"));
   QVERIFY(jump && !jump->isEnabled());
   QCOMPARE(jump->maxLength(), 3);
+  // Assistive technology finds the box by its label and the button by its caption.
+  QCOMPARE(jump->accessibleName() + "|" + check->accessibleName(),
+           QStringLiteral("Parameter No.|Parameter Check"));
   QVERIFY(f.view.findChild<QLabel*>(QStringLiteral("lblPrNo")) != nullptr);
   QVERIFY(f.view.findChild<QLabel*>(QStringLiteral("lblFilePass")) != nullptr);
 }

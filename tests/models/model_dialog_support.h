@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <sstream>
 #include <string>
 
 #include "core/editor_state.h"
 #include "core/value_tables.h"
+#include "support/state_dump.h"
 
 namespace pfedit::models::test {
 
@@ -33,24 +33,6 @@ inline ModelRecord WithCode1(ModelRecord model, std::string code1) {
   return model;
 }
 
-inline std::string ScalarDump(const EditorState& s) {
-  std::ostringstream out;
-  out << s.EditFolder << '|' << s.CatalogueFolder << '|' << s.FileDialogFolder << '|' << s.EditMode
-      << '|' << s.ParametersDirty << s.ModelInfoDirty << s.ModelInfoAccepted << s.ImportedData
-      << '|' << s.SelectedModelName << '|' << s.SelectedModelCode1 << '|' << s.SelectedModelCode2
-      << '|' << s.SelectedModelCode5 << '|' << s.SelectedCapacityClass << '|' << s.EditCapacityClass
-      << '|' << s.HelpFilePath << '|' << s.ListPosition << '|' << s.EditModelType << '|'
-      << s.CapacityDialogMode << '|' << s.CapacityDialogRow << '|' << s.Buffer.RecordCount;
-  return out.str();
-}
-
-inline void ExpectStateUnchanged(const EditorState& before, const EditorState& after,
-                                 const std::string& where) {
-  EXPECT_EQ(ScalarDump(after), ScalarDump(before)) << where;
-  EXPECT_TRUE(after.Catalogue == before.Catalogue) << where;
-  EXPECT_TRUE(after.Buffer.EditModel == before.Buffer.EditModel) << where;
-  EXPECT_TRUE(after.Buffer.ModelInfoDraft == before.Buffer.ModelInfoDraft) << where;
-  EXPECT_TRUE(after.Buffer.ParameterList == before.Buffer.ParameterList) << where;
-}
+using pfedit::test::ExpectStateUnchanged;
 
 }  // namespace pfedit::models::test
