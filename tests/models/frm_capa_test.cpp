@@ -6,20 +6,15 @@
 #include <vector>
 
 #include "core/message_ids.h"
+#include "model_dialog_support.h"
 #include "models/frm_model_info.h"
 #include "support/scripted_desktop.h"
 
 namespace pfedit {
 namespace {
 
-int16_t PointLocale(std::string& separator) {
-  separator = ".";
-  return 0;
-}
-int16_t CommaLocale(std::string& separator) {
-  separator = ",";
-  return 0;
-}
+using models::test::CommaLocale;
+using models::test::PointLocale;
 
 // The rating table of the model information dialog, filled from rows.
 struct RatingTable {

@@ -14,10 +14,7 @@
 namespace pfedit {
 namespace {
 
-int16_t PointLocale(std::string& separator) {
-  separator = ".";
-  return 0;
-}
+using models::test::PointLocale;
 
 // A four-current model with special name A, three option slots and ratings
 // of both classes.
