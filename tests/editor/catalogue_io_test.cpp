@@ -40,14 +40,7 @@ TEST(ReadCatalogueTest, FolderAndImportModes) {
   constexpr CatalogueMode kFolder = CatalogueMode::kFolder;
   constexpr CatalogueMode kImport = CatalogueMode::kImport;
   const std::vector<Case> cases{
-      // A repeated section name reads the first section twice.
-      {"catalogue",
-       Section("Model_1", {{"ModelName", "A"}}) + Section("model_1"),
-       kFolder,
-       0,
-       "",
-       kClassNone,
-       {"A", "A"}},
+      {"catalogue", test::Sections(2), kFolder, 0, "", kClassNone, {"QX-A700", "QX-A700"}},
       {"faulty catalogue", Section("Model_1") + Section("M", {{"HelpFile", ""}}), kFolder, 1049},
       {"no catalogue", std::nullopt, kFolder, 0},
       {"over 256 sections", test::Sections(300), kFolder, 0, "", kClassNone,

@@ -1,6 +1,6 @@
 #pragma once
 
-// Catalogues for the model dialogs' tests, and the check that a dialog closed
+// Catalogues and locales for the model dialogs' tests, and the check that a dialog closed
 // without OK left the editor state as it found it.
 
 #include <gtest/gtest.h>
@@ -25,6 +25,16 @@ inline ModelRecord Model(std::string name, std::string code5, std::string param_
   model.Capacity.assign(capacities.begin(), capacities.end());
   model.CapacityClass = CapacityClassOf(model.Capacity);
   return model;
+}
+
+// Decimal separators of the user's locale, for the rated capacity dialog.
+inline int16_t PointLocale(std::string& separator) {
+  separator = ".";
+  return 0;
+}
+inline int16_t CommaLocale(std::string& separator) {
+  separator = ",";
+  return 0;
 }
 
 // The same model under another identity.
