@@ -114,12 +114,15 @@ void TableModel::ClampPositions() {
 
 namespace {
 
-void PutVarint(std::string& out, uint64_t value) {
+// Writes the varint at `out`, which has room for ten bytes; returns its size.
+std::size_t PutVarint(char* out, uint64_t value) {
+  std::size_t size = 0;
   while (value >= 0x80) {
-    out += static_cast<char>((value & 0x7F) | 0x80);
+    out[size++] = static_cast<char>((value & 0x7F) | 0x80);
     value >>= 7;
   }
-  out += static_cast<char>(value);
+  out[size++] = static_cast<char>(value);
+  return size;
 }
 
 // The buffer is the model's own, so it is never short of a varint's bytes.
@@ -135,9 +138,8 @@ uint64_t GetVarint(std::string_view bytes, std::size_t& position) {
 
 // A list cell's bytes: none for no item, else the index + 1.
 std::string ListBytes(int index) {
-  std::string bytes;
-  if (index >= 0) PutVarint(bytes, static_cast<uint64_t>(index) + 1);
-  return bytes;
+  char bytes[10];
+  return std::string(bytes, index >= 0 ? PutVarint(bytes, static_cast<uint64_t>(index) + 1) : 0);
 }
 
 int ListIndexOfBytes(std::string_view bytes) {
@@ -159,29 +161,30 @@ void MakeRoom(std::string& buffer, std::size_t size) {
 }  // namespace
 
 TableModel::Slot TableModel::Locate(const std::string& cells, int column) const {
-  Slot slot;
-  std::size_t position = 0;
-  int at = 1;
-  if (located_.cells == &cells && located_.column <= column) {
-    if (located_.column == column) return located_.slot;
-    position = located_.slot.end;
-    at = located_.column + 1;
-  }
-  for (; position < cells.size(); ++at) {
-    slot.begin = position;
-    const auto style = static_cast<uint32_t>(GetVarint(cells, position));
-    const auto length = static_cast<std::size_t>(GetVarint(cells, position));
-    if (at == column) {
-      slot.bytes = position;
-      slot.end = position + length;
-      slot.style = style;
-      slot.present = true;
-      located_ = Located{&cells, column, slot};
-      return slot;
+  std::vector<std::size_t>& begins = located_.begins;
+  if (located_.cells != &cells) {
+    begins.clear();
+    for (std::size_t position = 0; position < cells.size();) {
+      begins.push_back(position);
+      GetVarint(cells, position);
+      position += static_cast<std::size_t>(GetVarint(cells, position));
     }
-    position += length;
+    begins.push_back(cells.size());
+    located_.cells = &cells;
   }
-  slot.begin = slot.bytes = slot.end = cells.size();
+  Slot slot;
+  slot.cells = static_cast<int>(begins.size()) - 1;
+  if (column > slot.cells) {
+    slot.begin = slot.bytes = slot.end = cells.size();
+    return slot;
+  }
+  std::size_t position = begins[static_cast<std::size_t>(column) - 1];
+  slot.begin = position;
+  slot.style = static_cast<uint32_t>(GetVarint(cells, position));
+  const auto length = static_cast<std::size_t>(GetVarint(cells, position));
+  slot.bytes = position;
+  slot.end = position + length;
+  slot.present = true;
   return slot;
 }
 
@@ -201,40 +204,44 @@ void TableModel::WriteCell(std::string& cells, int column, uint32_t style, std::
     own.assign(bytes);
     bytes = own;
   }
-  std::string header;
-  PutVarint(header, style);
-  PutVarint(header, bytes.size());
-  Slot slot = Locate(cells, column);
+  char header[20];
+  std::size_t header_size = PutVarint(header, style);
+  header_size += PutVarint(header + header_size, bytes.size());
+  const Slot slot = Locate(cells, column);
+  std::vector<std::size_t>& begins = located_.begins;
   if (!slot.present) {
     if (style == 0 && bytes.empty()) return;  // as a missing cell reads
-    int missing = column - 1;
-    for (std::size_t position = 0; position < cells.size(); --missing) {
-      GetVarint(cells, position);
-      position += static_cast<std::size_t>(GetVarint(cells, position));
+    // Empty cells of style 0 up to this one.
+    begins.pop_back();
+    for (int missing = slot.cells + 1; missing < column; ++missing) {
+      begins.push_back(cells.size() + 2 * static_cast<std::size_t>(missing - slot.cells - 1));
     }
-    const auto padding = static_cast<std::size_t>(missing) * 2;
-    MakeRoom(cells, cells.size() + padding + header.size() + bytes.size());
+    const auto padding = static_cast<std::size_t>(column - 1 - slot.cells) * 2;
+    MakeRoom(cells, cells.size() + padding + header_size + bytes.size());
     cells.append(padding, '\0');
-    slot.begin = cells.size();
-    cells += header;
+    begins.push_back(cells.size());
+    cells.append(header, header_size);
     cells += bytes;
-  } else {
-    MakeRoom(cells, cells.size() - (slot.end - slot.begin) + header.size() + bytes.size());
-    cells.replace(slot.bytes, slot.end - slot.bytes, bytes.data(), bytes.size());
-    cells.replace(slot.begin, slot.bytes - slot.begin, header);
+    begins.push_back(cells.size());
+    return;
   }
-  slot.bytes = slot.begin + header.size();
-  slot.end = slot.bytes + bytes.size();
-  slot.style = style;
-  slot.present = true;
-  located_ = Located{&cells, column, slot};
+  MakeRoom(cells, cells.size() - (slot.end - slot.begin) + header_size + bytes.size());
+  cells.replace(slot.bytes, slot.end - slot.bytes, bytes.data(), bytes.size());
+  cells.replace(slot.begin, slot.bytes - slot.begin, header, header_size);
+  // The cells after this one moved by the change of its size.
+  const std::size_t old_size = slot.end - slot.begin;
+  for (std::size_t i = static_cast<std::size_t>(column); i < begins.size(); ++i) {
+    begins[i] = begins[i] - old_size + header_size + bytes.size();
+  }
 }
 
 uint32_t TableModel::StyleId(const Style& style) {
+  // Rows are set up cell by cell, column after column, in the same styles.
+  if (last_style_ < styles_.size() && styles_[last_style_] == style) return last_style_;
   const auto found = std::find(styles_.begin(), styles_.end(), style);
-  if (found != styles_.end()) return static_cast<uint32_t>(found - styles_.begin());
-  styles_.push_back(style);
-  return static_cast<uint32_t>(styles_.size()) - 1;
+  last_style_ = static_cast<uint32_t>(found - styles_.begin());
+  if (found == styles_.end()) styles_.push_back(style);
+  return last_style_;
 }
 
 template <typename Change>
@@ -244,8 +251,8 @@ bool TableModel::Restyle(int column, int row, Change change) {
   const Slot slot = Locate(cells, column);
   Style style = styles_[slot.style];
   change(style);
+  if (style == styles_[slot.style]) return false;
   const uint32_t id = StyleId(style);
-  if (id == slot.style) return false;
   WriteCell(cells, column, id, std::string_view(cells).substr(slot.bytes, slot.end - slot.bytes));
   return true;
 }

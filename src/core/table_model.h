@@ -252,6 +252,7 @@ class TableModel {
     std::size_t end = 0;
     uint32_t style = 0;
     bool present = false;
+    int cells = 0;  // of the buffer, for a cell past its end
   };
   struct Column {
     std::string header;
@@ -298,13 +299,13 @@ class TableModel {
   std::vector<Column> columns_;  // index 0: the row-header column
   std::vector<TypeEntry> types_;
   std::vector<Style> styles_;
-  // The cell found or written last, so that work along a row (loading,
-  // checking, copying) finds each next cell in one step instead of walking
-  // the row from its start.
+  uint32_t last_style_ = 0;
+  // Where each cell of the row used last begins (and, last, where the
+  // buffer ends), so that work along a row (loading, checking, copying)
+  // finds its cells in one step instead of walking the row each time.
   struct Located {
     const std::string* cells = nullptr;
-    int column = 0;
-    Slot slot;
+    std::vector<std::size_t> begins;
   };
   mutable Located located_;
   TableObserver* observer_ = nullptr;
