@@ -236,7 +236,10 @@ QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
   if (text_painter == nullptr) return QStyledItemDelegate::sizeHint(option, index);
   const int margin = TextMargin(option);
   const bool wrap = type.kind == CellKind::kText && type.wrap;
-  const int lines = text_painter->LineCount(text, option.rect.width() - 2 * margin, wrap);
+  // The view paints a cell in its column's width less the grid line.
+  const int grid_line = view_->showGrid() ? 1 : 0;
+  const int lines =
+      text_painter->LineCount(text, option.rect.width() - grid_line - 2 * margin, wrap);
   const int width = wrap ? option.rect.width()
                          : static_cast<int>(std::ceil(text_painter->Width(text))) + 2 * margin;
   // One line is the view's default row, grid line included; each further
