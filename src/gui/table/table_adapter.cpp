@@ -100,13 +100,8 @@ QVariant TableAdapter::headerData(int section, Qt::Orientation orientation, int 
   if (role != Qt::DisplayRole) return QVariant();
   if (of_columns) return FromAnsi(model_.Text(section + 1, 0));
   const std::string_view text = model_.Text(0, section + 1);
-  // Rows without a header of their own show their number, made once: the
-  // row headers are painted with every scroll step.
-  if (!text.empty()) return FromAnsi(text);
-  while (static_cast<int>(row_numbers_.size()) <= section) {
-    row_numbers_.push_back(QString::number(row_numbers_.size() + 1));
-  }
-  return row_numbers_[static_cast<std::size_t>(section)];
+  // Rows without a header of their own show their number.
+  return text.empty() ? QString::number(section + 1) : FromAnsi(text);
 }
 
 void TableAdapter::CellsChanged(int first_column, int first_row, int last_column, int last_row) {

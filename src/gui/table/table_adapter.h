@@ -7,8 +7,6 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
-#include <QString>
-#include <vector>
 
 #include "core/table_model.h"
 
@@ -55,7 +53,6 @@ class TableAdapter final : public QAbstractTableModel, private TableViewListener
   void Reset() override;
 
   TableModel& model_;
-  mutable std::vector<QString> row_numbers_;
 };
 
 }  // namespace pfedit::gui
