@@ -19,8 +19,13 @@ void CellTextPainter::SetFont(const QFont& font) {
   for (int byte = 0; byte < 256; ++byte) {
     const char c = static_cast<char>(byte);
     const QString character = FromAnsi(std::string_view(&c, 1));
-    // Control characters have no glyph of their own; Qt shows them its way.
-    if (character.size() != 1 || character[0].category() == QChar::Other_Control) continue;
+    // Control characters have no glyph of their own, and a byte that is not
+    // a character by itself (a lead byte of a double-byte code page) none
+    // either: texts with them are Qt's to show.
+    if (character.size() != 1 || character[0].category() == QChar::Other_Control ||
+        ToAnsi(character) != std::string(1, c)) {
+      continue;
+    }
     const QList<quint32> glyphs = raw_font_.glyphIndexesForString(character);
     if (glyphs.size() != 1 || glyphs[0] == 0) continue;
     glyphs_[static_cast<std::size_t>(byte)] = glyphs[0];
