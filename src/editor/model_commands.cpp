@@ -70,7 +70,7 @@ ListRead ReadList(EditorState& state, Desktop& desktop, ModelWindow& window,
 
 // After an accepted model information dialog: the caption names the model,
 // and the change can be saved.
-frm_ModelInfo::AcceptedHook ModelInfoAcceptedHook(EditorState& state, ModelWindow& window) {
+models::frm_ModelInfo::AcceptedHook ModelInfoAcceptedHook(EditorState& state, ModelWindow& window) {
   return [&state, &window] {
     window.SetMainCaption(state.Buffer.EditModel.ModelName, state.SelectedCapacityClass);
     window.MenuSet(kMenuStateChanged);
@@ -109,7 +109,7 @@ void mnuModelNewMaking_Click(EditorState& state, Desktop& desktop, ModelWindow& 
   models::PrepareNewModel(state, models::SelectedModel(state));
   // The base model's list; the dialog below empties the draft it came from.
   const std::string path = JoinPath(state.EditFolder, state.Buffer.ModelInfoDraft.ParamFile);
-  ShowModelInfo(state, desktop, kEditModeNew, ModelInfoAcceptedHook(state, window));
+  models::ShowModelInfo(state, desktop, kEditModeNew, ModelInfoAcceptedHook(state, window));
   if (!state.ModelInfoAccepted) return SnapshotEditState(false, state, snapshot);
 
   switch (ReadList(state, desktop, window, path, files)) {
@@ -165,7 +165,7 @@ void mnuModelDelete_Click(EditorState& state, Desktop& desktop, ModelWindow& win
 }
 
 void mnuEditInf_Click(EditorState& state, Desktop& desktop, ModelWindow& window) {
-  ShowModelInfo(state, desktop, state.EditMode, ModelInfoAcceptedHook(state, window));
+  models::ShowModelInfo(state, desktop, state.EditMode, ModelInfoAcceptedHook(state, window));
 }
 
 }  // namespace pfedit::editor

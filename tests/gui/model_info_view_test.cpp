@@ -70,7 +70,7 @@ class ModelInfoViewTest : public QObject {
               .join('|');
       Control<QPushButton>(dialog, "cmdCancel")->click();
     });
-    QVERIFY(!ShowModelInfo(state, desktop, kEditModeEdit));
+    QVERIFY(!models::ShowModelInfo(state, desktop, kEditModeEdit));
     QCOMPARE(shown, QStringLiteral("frm_ModelInfo|Model Information Editing|QX-M520|A|0|1|RS485|"
                                    "1.5|#c0c0c0"));
   }
@@ -82,7 +82,7 @@ class ModelInfoViewTest : public QObject {
     state.EditMode = kEditModeNew;
     pfedit::test::LiteDesktop boxes;
     QtDesktop runner;
-    frm_ModelInfo form(state, boxes);
+    models::frm_ModelInfo form(state, boxes);
     form.Form_Load(kEditModeNew);
     QString typed, focused;
     bool open_after_refusal = false;
@@ -111,11 +111,11 @@ class ModelInfoViewTest : public QObject {
   void capacityBoxesTakeNumbersOnlyAndOkWritesTheTable() {
     EditorState state = MenuState();
     state.CapacityDialogMode = 1;
-    TableModel table(kRatingColumnCount, 1);
-    SetRatingRow(table, 1, {"0.4", "2.5", "2.4", "2.3", "2.2", "0.4K"});
+    TableModel table(models::kRatingColumnCount, 1);
+    models::SetRatingRow(table, 1, {"0.4", "2.5", "2.4", "2.3", "2.2", "0.4K"});
     pfedit::test::LiteDesktop boxes;
     QtDesktop runner;
-    frm_Capa capa(state, boxes, table, true);
+    models::frm_Capa capa(state, boxes, table, true);
     capa.Form_Load();
     QString typed, focus_after_refusal;
     WhenShown([&](QDialog& dialog) {
@@ -141,10 +141,10 @@ class ModelInfoViewTest : public QObject {
   void oneCurrentLayoutHidesThreeRowsAndEscapeCancels() {
     EditorState state = MenuState();
     state.CapacityDialogMode = 1;
-    TableModel table(kRatingColumnCount, 0);
+    TableModel table(models::kRatingColumnCount, 0);
     pfedit::test::LiteDesktop boxes;
     QtDesktop runner;
-    frm_Capa capa(state, boxes, table, false);
+    models::frm_Capa capa(state, boxes, table, false);
     capa.Form_Load();
     bool ld_shown = true;
     WhenShown([&](QDialog& dialog) {

@@ -11,10 +11,10 @@
 #include "models/frm_capa.h"
 #include "support/scripted_desktop.h"
 
-namespace pfedit {
+namespace pfedit::models {
 namespace {
 
-using models::test::PointLocale;
+using test::PointLocale;
 
 // A four-current model with special name A, three option slots and ratings
 // of both classes.
@@ -87,7 +87,7 @@ TEST(ModelInfoTest, LoadShowsTheModel) {
   for (const auto& [mode, one_current] : cases) {
     EditorState state = MenuState(mode);
     if (one_current) state.Buffer.EditModel.ModelCode2 = "0x00000000";
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     frm_ModelInfo form(state, desktop);
     form.Form_Load(mode);
     const bool fixed = mode == kEditModeEdit;
@@ -112,7 +112,7 @@ TEST(ModelInfoTest, LoadShowsTheModel) {
 
 TEST(ModelInfoTest, OptionTableTicksAndGreyCells) {
   EditorState state = MenuState();
-  test::ScriptedDesktop desktop;
+  pfedit::test::ScriptedDesktop desktop;
   frm_ModelInfo form(state, desktop);
   form.Form_Load(kEditModeEdit);
   const TableModel& options = form.sprOption;
@@ -161,7 +161,7 @@ TEST(ModelInfoTest, EachRefusalOfOk) {
     EditorState state = c.opened_by_new ? NewState() : MenuState(c.mode);
     state.ImportedData = c.imported;
     const EditorState before = state;
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     desktop.ExpectMessage(c.message);
     frm_ModelInfo form(state, desktop);
     form.Form_Load(c.mode);
@@ -178,7 +178,7 @@ TEST(ModelInfoTest, EachRefusalOfOk) {
 TEST(ModelInfoTest, NewModelTakesTheDraftWithItsNewName) {
   EditorState state = NewState();
   int hook_calls = 0;
-  test::ScriptedDesktop desktop;
+  pfedit::test::ScriptedDesktop desktop;
   desktop.ExpectDialog<frm_ModelInfo>([&](frm_ModelInfo& form) {
     EXPECT_EQ(form.InitialSpecialName, "A");
     form.txtSpe.Text = "B";
@@ -217,7 +217,7 @@ TEST(ModelInfoTest, MenuPathAcceptsAndMarksOnlyRealChanges) {
   for (const auto& c : cases) {
     EditorState state = MenuState(c.mode);
     state.ImportedData = c.imported;
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     desktop.ExpectDialog<frm_ModelInfo>([&](frm_ModelInfo& form) {
       c.change(form);
       form.CmdOK_Click();
@@ -245,7 +245,7 @@ TEST(ModelInfoTest, OddRecordsOpenAndAccept) {
   for (std::size_t i = 0; i < std::size(odd); ++i) {
     EditorState state = MenuState(kEditModeNew);
     odd[i](state.Buffer.EditModel);
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     desktop.ExpectDialog<frm_ModelInfo>([](frm_ModelInfo& form) {
       form.txtSpe.Text = "B";
       form.chkUsb.Value = true;
@@ -275,7 +275,7 @@ TEST(ModelInfoTest, RatingRowButtons) {
   };
   for (const auto& c : cases) {
     EditorState state = MenuState();
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     frm_ModelInfo form(state, desktop);
     form.Form_Load(kEditModeEdit);
     form.sprRatCurr.SetRowCount(c.rows);
@@ -296,7 +296,7 @@ TEST(ModelInfoTest, RatingRowButtons) {
 
 TEST(ModelInfoTest, EditedRowReachesEditModelAfterOk) {
   EditorState state = MenuState();
-  test::ScriptedDesktop desktop;
+  pfedit::test::ScriptedDesktop desktop;
   desktop
       .ExpectDialog<frm_ModelInfo>([](frm_ModelInfo& form) {
         form.sprRatCurr.SetActiveCell(1, 2);
@@ -321,7 +321,7 @@ TEST(ModelInfoTest, CancelAndCloseBoxLeaveTheStateAsItWas) {
   for (const bool close_box : {false, true}) {
     EditorState state = MenuState();
     const EditorState before = state;
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     // The rated capacity dialog and the question open from the handlers of
     // the outer dialog, so their steps follow its own.
     desktop
@@ -352,4 +352,4 @@ TEST(ModelInfoTest, CancelAndCloseBoxLeaveTheStateAsItWas) {
 }
 
 }  // namespace
-}  // namespace pfedit
+}  // namespace pfedit::models
