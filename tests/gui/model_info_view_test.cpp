@@ -10,6 +10,7 @@
 #include "gui/qt_desktop.h"
 #include "models/frm_capa.h"
 #include "models/frm_model_info.h"
+#include "models/model_info_sample.h"
 #include "support/scripted_desktop_lite.h"
 #include "view_test_support.h"
 
@@ -22,23 +23,7 @@ using test::WhenShown;
 
 EditorState MenuState() {
   EditorState state;
-  ModelRecord& m = state.Buffer.EditModel;
-  m.ModelName = "QX-M520-A";
-  m.ModelCode1 = "0x07000000";
-  m.ModelCode2 = "0x00010000";
-  m.ModelCode5 = "0x80410000";
-  m.ComResource = "110";
-  m.ParamFile = "qx_m520_a01-a.vfd";
-  m.Capacity = {"0.4", "1.5", "75"};
-  m.Current01 = {"2.5", "8", "150"};
-  m.Current02 = {"2.4", "7", "140"};
-  m.Current03 = {"2.3", "6", "130"};
-  m.Current04 = {"2.2", "5", "120"};
-  m.TypeName = {"0.4K", "1.5K", "75K"};
-  m.OptionXX = {"QX-K9PL", "QX-K9NC", "X"};
-  m.Option01 = {"X"};
-  m.Option02 = {"QX-K9PL", "X"};
-  m.OptionSlotCnt = "3";
+  state.Buffer.EditModel = models::test::FourCurrentModel();
   state.EditMode = kEditModeEdit;
   state.EditCapacityClass = kClassSmall;
   return state;

@@ -8,43 +8,20 @@
 
 #include "core/message_ids.h"
 #include "model_dialog_support.h"
+#include "model_info_sample.h"
 #include "models/frm_capa.h"
 #include "support/scripted_desktop.h"
 
 namespace pfedit::models {
 namespace {
 
+using test::FourCurrentModel;
 using test::PointLocale;
-
-// A four-current model with special name A, three option slots and ratings
-// of both classes.
-ModelRecord Model() {
-  ModelRecord m;
-  m.ModelName = "QX-M520-A";
-  m.ModelCode1 = "0x07000000";
-  m.ModelCode2 = "0x00010000";
-  m.ModelCode5 = "0x80410000";
-  m.ComResource = "110";
-  m.ParamFile = "qx_m520_a01-a.vfd";
-  m.Capacity = {"0.4", "1.5", "75"};
-  m.Current01 = {"2.5", "8", "150"};
-  m.Current02 = {"2.4", "7", "140"};
-  m.Current03 = {"2.3", "6", "130"};
-  m.Current04 = {"2.2", "5", "120"};
-  m.TypeName = {"0.4K", "1.5K", "75K"};
-  m.OptionXX = {"QX-K9PL", "QX-K9NC", "X"};
-  m.Option01 = {"X"};
-  m.Option02 = {"QX-K9PL", "X"};
-  m.Option03 = {"QX-K9NC"};
-  m.OptionSlotCnt = "3";
-  m.CapacityClass = kClassSmall;
-  return m;
-}
 
 // Opened from the menu on the model being edited.
 EditorState MenuState(int16_t edit_mode = kEditModeEdit) {
   EditorState state;
-  state.Buffer.EditModel = Model();
+  state.Buffer.EditModel = FourCurrentModel();
   state.EditMode = edit_mode;
   state.EditCapacityClass = kClassSmall;
   state.SelectedCapacityClass = kClassSmall;
@@ -56,7 +33,7 @@ EditorState MenuState(int16_t edit_mode = kEditModeEdit) {
 // Opened by New with the base model in the draft.
 EditorState NewState() {
   EditorState state;
-  state.Buffer.ModelInfoDraft = Model();
+  state.Buffer.ModelInfoDraft = FourCurrentModel();
   state.EditMode = kEditModeNew;
   state.EditCapacityClass = kClassSmall;
   state.SelectedCapacityClass = kClassSmall;
