@@ -86,6 +86,51 @@ void CheckParameterRecords(std::vector<ParameterRecord> records, char decimal_ma
   check->result = editor::CheckParameterGrid(check->grid, decimal_mark, &check->row_sources);
 }
 
+std::string CheckReport(const std::string& path, std::string_view text, const GridCheck& check,
+                        bool json) {
+  const std::vector<int> lines = LinesOf(text, RecordOffsets(text, check.row_sources.size()));
+  const TableModel& grid = check.grid;
+
+  std::string output;
+  if (json) {
+    output = "{\"status\":0,\"passed\":";
+    output += check.result.Passed() ? "true" : "false";
+    output += ",\"rows\":" + std::to_string(grid.RowCount()) + ",\"faults\":[";
+  }
+  bool first = true;
+  for (const editor::CheckFault& fault : check.result.faults) {
+    const std::size_t source = check.row_sources[static_cast<std::size_t>(fault.row - 1)];
+    const int line = source < lines.size() ? lines[source] : 0;
+    const std::string message = GetMessageText(editor::CheckFaultMessage(fault.code));
+    const std::string& pr = grid.Text(kColPr, fault.row);
+    if (json) {
+      JsonObject object;
+      object.Number("line", line);
+      object.Number("row", fault.row);
+      object.Number("column", fault.column);
+      object.Number("code", fault.code);
+      object.Text("pr", pr);
+      object.Number("pr2", grid.Value(kCol2Pr, fault.row) != 0 ? 1 : 0);
+      object.Text("message", message);
+      if (!first) output += ',';
+      output += object.Close();
+    } else {
+      output += path + ":" + std::to_string(line) + ": Pr " + pr + ": " +
+                grid.Text(fault.column, 0) + ": " + message + "\n";
+    }
+    first = false;
+  }
+  const std::size_t faults = check.result.faults.size();
+  if (json) {
+    output += "]}\n";
+  } else if (faults == 0) {
+    output += GetMessageText(msg::kNoError) + "\n";
+  } else {
+    output += std::to_string(faults) + (faults == 1 ? " fault\n" : " faults\n");
+  }
+  return output;
+}
+
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err) {
   FileArgs parsed;
   if (!ParseFileArgs(args, "check", &parsed, err)) return kExitUsage;
@@ -105,51 +150,10 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err) {
     return ReadFailure(path, result.status, result.reason, parsed.json, out, err);
   }
 
-  const std::string_view text = WithoutByteOrderMark(bytes);
-  const std::vector<int> lines = LinesOf(text, RecordOffsets(text, result.records.size()));
   GridCheck check;
   CheckParameterRecords(std::move(result.records), decimal_mark, &check);
-  const TableModel& grid = check.grid;
-
-  std::string output;
-  if (parsed.json) {
-    output = "{\"status\":0,\"passed\":";
-    output += check.result.Passed() ? "true" : "false";
-    output += ",\"rows\":" + std::to_string(grid.RowCount()) + ",\"faults\":[";
-  }
-  bool first = true;
-  for (const editor::CheckFault& fault : check.result.faults) {
-    const std::size_t source = check.row_sources[static_cast<std::size_t>(fault.row - 1)];
-    const int line = source < lines.size() ? lines[source] : 0;
-    const std::string message = GetMessageText(editor::CheckFaultMessage(fault.code));
-    const std::string& pr = grid.Text(kColPr, fault.row);
-    if (parsed.json) {
-      JsonObject object;
-      object.Number("line", line);
-      object.Number("row", fault.row);
-      object.Number("column", fault.column);
-      object.Number("code", fault.code);
-      object.Text("pr", pr);
-      object.Number("pr2", grid.Value(kCol2Pr, fault.row) != 0 ? 1 : 0);
-      object.Text("message", message);
-      if (!first) output += ',';
-      output += object.Close();
-    } else {
-      output += path + ":" + std::to_string(line) + ": Pr " + pr + ": " +
-                grid.Text(fault.column, 0) + ": " + message + "\n";
-    }
-    first = false;
-  }
-  const std::size_t faults = check.result.faults.size();
-  if (parsed.json) {
-    output += "]}\n";
-  } else if (faults == 0) {
-    output += GetMessageText(msg::kNoError) + "\n";
-  } else {
-    output += std::to_string(faults) + (faults == 1 ? " fault\n" : " faults\n");
-  }
-  out << output;
-  return faults == 0 ? kExitSuccess : kExitFailure;
+  out << CheckReport(path, WithoutByteOrderMark(bytes), check, parsed.json);
+  return check.result.Passed() ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace pfedit::cli

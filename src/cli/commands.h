@@ -4,13 +4,16 @@
 // returns the process exit status: 0 success, 1 a file could not be read or
 // the output could not be written, 2 a usage error. check differs, so that a
 // script can tell a failed check from a file it could not check: 0 passed,
-// 1 faults found, 2 a file that could not be read or a usage error.
+// 1 faults found, 2 a file that could not be read or a usage error. export
+// gives 1 both for faults and for a message the editor would show in a box.
 
 #include <cstddef>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/file_system.h"
 #include "core/message_ids.h"
 #include "core/records.h"
 #include "core/table_model.h"
@@ -32,6 +35,10 @@ int RunMessages(const Args& args, std::ostream& out, std::ostream& err);
 int RunList(const Args& args, std::ostream& out, std::ostream& err);
 int RunShow(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
+int RunExport(const Args& args, std::ostream& out, std::ostream& err);
+// export, writing through the given file system (benchmarks leave the
+// flushes out this way).
+int RunExportWith(const Args& args, std::ostream& out, std::ostream& err, FileSystem& files);
 
 // A parameter list after the editor's check: the grid as the editor loads
 // it, checked and sorted, and for each row the index of its record.
@@ -44,6 +51,11 @@ struct GridCheck {
 // Parameter Check on it. At most INT16_MAX records, as the editor holds.
 void CheckParameterRecords(std::vector<ParameterRecord> records, char decimal_mark,
                            GridCheck* check);
+// What check prints for a checked list read from `text` (the file's bytes
+// without a byte order mark) at `path`: one line per fault and a summary, or
+// one JSON object.
+std::string CheckReport(const std::string& path, std::string_view text, const GridCheck& check,
+                        bool json);
 
 // What a command that reads one file takes: the file and an optional --json.
 struct FileArgs {

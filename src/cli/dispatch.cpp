@@ -20,7 +20,12 @@ constexpr const char* kUsage =
     "                         FILE:LINE: Pr N: COLUMN: TEXT per fault [--json];\n"
     "                         exit 0 passed, 1 faults, 2 unreadable file or usage error.\n"
     "                         Numbers use the locale's decimal mark: run scripts under\n"
-    "                         LC_ALL=C for a point.\n";
+    "                         LC_ALL=C for a point.\n"
+    "  export FOLDER POSITION OUT.vf_\n"
+    "                         File > Export of the model at POSITION (from 1) of FOLDER's\n"
+    "                         catalogue: checked as check does, then written to OUT\n"
+    "                         [--class small|large, needed for a model of both classes]\n"
+    "                         [--json]; exit 0 written, 1 faults or a message, 2 usage.\n";
 
 }  // namespace
 
@@ -67,10 +72,8 @@ int RunCommand(const Args& args, std::ostream& out, std::ostream& err) {
   }
   using Command = int (*)(const Args&, std::ostream&, std::ostream&);
   const std::map<std::string, Command> commands{
-      {"messages", RunMessages},
-      {"list", RunList},
-      {"show", RunShow},
-      {"check", RunCheck},
+      {"messages", RunMessages}, {"list", RunList},     {"show", RunShow},
+      {"check", RunCheck},       {"export", RunExport},
   };
   const auto command = commands.find(first);
   if (command == commands.end()) {

@@ -10,10 +10,12 @@
 #include "core/control_state.h"
 #include "core/desktop.h"
 #include "core/editor_state.h"
+#include "core/file_system.h"
 #include "core/platform.h"
 #include "core/table_model.h"
 #include "editor/folder_command.h"
 #include "editor/func_code_command.h"
+#include "editor/import_export.h"
 #include "editor/menu_state.h"
 #include "editor/parameter_grid_events.h"
 #include "editor/row_commands.h"
@@ -27,11 +29,14 @@ namespace pfedit::editor {
 class frmPrFileEdit final : public FormLogic,
                             private GridWindow,
                             private FolderWindow,
-                            private FuncCodeWindow {
+                            private FuncCodeWindow,
+                            private TransferWindow {
  public:
-  // The grid's decimal numbers are typed and shown with `decimal_mark`.
+  // The grid's decimal numbers are typed and shown with `decimal_mark`;
+  // Import and Export read and write through `files`.
   frmPrFileEdit(EditorState& state, Desktop& desktop,
-                char decimal_mark = platform::LocaleDecimalSeparator());
+                char decimal_mark = platform::LocaleDecimalSeparator(),
+                FileSystem& files = RealFileSystem());
 
   const char* FormName() const override { return "frmPrFileEdit"; }
 
@@ -68,7 +73,7 @@ class frmPrFileEdit final : public FormLogic,
   // Shows state.Buffer's parameter list in the grid, ready for editing: the
   // Pr box follows the active row and the check button is enabled. Edit
   // mode, menus and caption are the caller's.
-  void ShowParameterList();
+  void ShowParameterList() override;
 
   // The grid's rules and the fields they share with the row commands.
   ParameterGridEvents& GridEvents() { return grid_events_; }
@@ -91,9 +96,13 @@ class frmPrFileEdit final : public FormLogic,
     lblFilePass.ToolTipText = folder;
   }
   void ResetParameterCheck() override { grid_events_.ParameterCheckDone = false; }
+  int GridRowCount() const override { return sprParaList.RowCount(); }
+  bool RunParameterCheck() override { return grid_events_.CmdEnd_Click(); }
+  void DisableExport() override { menus_.SetEnabled(MenuItem::mnuFileExport, false); }
 
   EditorState& state_;
   Desktop& desktop_;
+  FileSystem& files_;
   MenuStates menus_;
   const char decimal_mark_;
   ParameterGridEvents grid_events_;

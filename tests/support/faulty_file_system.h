@@ -2,7 +2,8 @@
 
 // The real file system with faults on demand: a new file whose write stops
 // after a number of bytes (leaving them on disk, as a full disk would), a
-// replacement or a folder flush that fails. It records what it was asked to do.
+// new file whose flush fails, a replacement or a folder flush that fails. It
+// records what it was asked to do.
 
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@ namespace pfedit::test {
 class FaultyFileSystem final : public FileSystem {
  public:
   std::optional<std::size_t> write_limit;  // bytes written before a write fails
+  bool fail_flush = false;                 // every byte is written, the flush fails
   bool fail_replace = false;
   bool fail_sync = false;
   std::vector<std::string> created;                           // new files written to
@@ -33,7 +35,8 @@ class FaultyFileSystem final : public FileSystem {
         real_.CreateNew(path, cut ? bytes.substr(0, *write_limit) : bytes, permissions_of);
     if (result.outcome == FileOutcome::kExists) return result;
     created.push_back(path);
-    return cut ? Failure("No space left on device") : result;
+    if (cut) return Failure("No space left on device");
+    return fail_flush && result.ok() ? Failure("Input/output error") : result;
   }
   FileResult Replace(const std::string& from, const std::string& to) override {
     replaced.emplace_back(from, to);
