@@ -78,6 +78,7 @@ int ReadFailure(const std::string& path, Status status, const std::string& reaso
 
 void CheckParameterRecords(std::vector<ParameterRecord> records, char decimal_mark,
                            GridCheck* check) {
+  check->records = records.size();
   EditBuffer buffer;
   buffer.RecordCount = static_cast<int16_t>(records.size());
   buffer.ParameterList = std::move(records);
@@ -88,7 +89,7 @@ void CheckParameterRecords(std::vector<ParameterRecord> records, char decimal_ma
 
 std::string CheckReport(const std::string& path, std::string_view text, const GridCheck& check,
                         bool json) {
-  const std::vector<int> lines = LinesOf(text, RecordOffsets(text, check.row_sources.size()));
+  const std::vector<int> lines = LinesOf(text, RecordOffsets(text, check.records));
   const TableModel& grid = check.grid;
 
   std::string output;

@@ -43,6 +43,7 @@ int RunExportWith(const Args& args, std::ostream& out, std::ostream& err, FileSy
 // A parameter list after the editor's check: the grid as the editor loads
 // it, checked and sorted, and for each row the index of its record.
 struct GridCheck {
+  std::size_t records = 0;  // loaded, shown or not
   TableModel grid;
   std::vector<std::size_t> row_sources;
   editor::ParameterCheckResult result;
