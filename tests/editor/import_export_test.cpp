@@ -215,9 +215,9 @@ TEST(ExportTest, FaultMatrix) {
   s.EditThreeRecords();
   s.files.fail_replace = true;
   s.desktop.ExpectMessage(-1).ExpectMessage(-1).ExpectFileDialog(s.folder.File("out.vf_"));
-  s.desktop.ExpectText(JoinLines(Texts({msg::kTemporaryKept})) + "\r\n" +
-                       s.folder.File("out.vf_~0") + "\r\n\r\n" + GetMessageText(msg::kWriteAgain) +
-                       "\r\n\r\n" + GetMessageText(msg::kUseTemporary) + "\r\n" +
+  s.desktop.ExpectText(GetMessageText(msg::kTemporaryKept) + "\r\n" + s.folder.File("out.vf_~0") +
+                       "\r\n\r\n" + GetMessageText(msg::kWriteAgain) + "\r\n\r\n" +
+                       GetMessageText(msg::kUseTemporary) + "\r\n" +
                        GetMessageText(msg::kRenameTemporaryVf_));
   s.form.Invoke(MenuItem::mnuFileExport);
   EXPECT_EQ(s.folder.Read("out.vf_~0"), s.ExportedText());
@@ -323,6 +323,7 @@ TEST(ImportTest, ExportFilesOfAnyShape) {
       {"section not named Model_", records + Section("Other"), {msg::kReadFailed}},
       {"10 MB on one line", one_line, {msg::kReadFailed}},
       {"byte order mark", "\xEF\xBB\xBF" + records + section, {}, 2},
+      {"a model without records", section, {}, 0},
   };
   for (const Case& c : cases) {
     Scene s;
@@ -344,7 +345,7 @@ TEST(ImportTest, ExportFilesOfAnyShape) {
     EXPECT_TRUE(s.form.MenuEnabled(MenuItem::mnuFileSave)) << c.what;
     EXPECT_TRUE(s.form.MenuEnabled(MenuItem::mnuFileExport)) << c.what;
     EXPECT_TRUE(s.form.CmdEnd.Enabled) << c.what;
-    EXPECT_EQ(s.form.txtPr.Text, "1") << c.what;
+    EXPECT_EQ(s.form.txtPr.Text, c.rows > 0 ? "1" : "") << c.what;
     EXPECT_EQ(s.state.FileDialogFolder, s.folder.path()) << c.what;
   }
 }

@@ -7,7 +7,7 @@
 // program has the command, `import --yes` of two versions of one model
 // (which replaces the model's parameter file and the catalogue). Each run is
 // killed after a random delay of up to 1.2 times a normal run, half of them
-// in the late part of a run where the writes are, so that runs are cut
+// around the moment a run replaces its first file, so that runs are cut
 // before, during and after their writes and some complete.
 //
 // Temporary names left behind by killed runs are names taken for good: once
@@ -21,6 +21,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -126,6 +127,7 @@ struct Scenario {
   std::vector<std::vector<std::string>> versions;  // per version: bytes per file
   std::chrono::microseconds typical{0};
   int next = 0;  // the version the next run writes
+  long aim = 0;  // microseconds after the start when a run replaces a file
   std::map<std::string, int> outcomes;
 };
 
@@ -154,15 +156,30 @@ int RemoveTemporaries(const Scenario& scenario) {
   return removed;
 }
 
-bool AllTemporariesTaken(const Scenario& scenario) {
+// How many of the ten temporary names of each file are taken, per file.
+std::vector<int> TakenTemporaries(const Scenario& scenario) {
+  std::vector<int> taken;
   for (const fs::path& file : scenario.files) {
-    int taken = 0;
+    int count = 0;
     for (char n = '0'; n <= '9'; ++n) {
       fs::path temporary = file;
       temporary += std::string("~") + n;
       std::error_code error;
-      if (fs::exists(fs::symlink_status(temporary, error))) ++taken;
+      if (fs::exists(fs::symlink_status(temporary, error))) ++count;
     }
+    taken.push_back(count);
+  }
+  return taken;
+}
+
+int CountTemporaries(const Scenario& scenario) {
+  int count = 0;
+  for (const int taken : TakenTemporaries(scenario)) count += taken;
+  return count;
+}
+
+bool AllTemporariesTaken(const Scenario& scenario) {
+  for (const int taken : TakenTemporaries(scenario)) {
     if (taken == 10) return true;
   }
   return false;
@@ -190,6 +207,7 @@ bool Prepare(Scenario& scenario, const Runner& runner) {
   scenario.typical =
       std::chrono::duration_cast<std::chrono::microseconds>(total) / static_cast<int>(count + 1);
   scenario.next = 1;
+  scenario.aim = scenario.typical.count() * 9 / 10;
   return true;
 }
 
@@ -299,11 +317,16 @@ int main(int argc, char** argv) {
     const int version = scenario.next;
     const std::vector<std::string> before = Snapshot(scenario);
     const std::vector<std::string>& after = scenario.versions[static_cast<std::size_t>(version)];
-    // Half the kills anywhere in a run, half near its end, where it writes.
+    // Half the kills anywhere in a run, half around the moment its first
+    // file is replaced, which `aim` follows: later after a kill that came
+    // before it, earlier after one that came after it.
     const long typical = scenario.typical.count();
+    const bool aimed = random() % 2 == 0;
     std::uniform_int_distribution<long> anywhere(1, typical * 6 / 5);
-    std::uniform_int_distribution<long> late(typical * 3 / 5, typical * 11 / 10);
-    const long delay = random() % 2 == 0 ? anywhere(random) : late(random);
+    std::uniform_int_distribution<long> around(std::max(1L, scenario.aim - typical / 5),
+                                               scenario.aim + typical / 10);
+    const long delay = aimed ? around(random) : anywhere(random);
+    const int temporaries_before = CountTemporaries(scenario);
     const Exit exit = runner.Run(scenario.args[static_cast<std::size_t>(version)],
                                  std::chrono::microseconds(delay));
 
@@ -332,9 +355,12 @@ int main(int argc, char** argv) {
     std::string outcome;
     if (exit.killed) {
       ++kills;
-      outcome = changed == 0     ? "killed, nothing replaced yet"
-                : unchanged == 0 ? "killed, everything replaced"
-                                 : "killed, some files replaced";
+      const bool left_temporary = CountTemporaries(scenario) > temporaries_before;
+      outcome = changed != 0     ? (unchanged == 0 ? "killed, everything replaced"
+                                                   : "killed, some files replaced")
+                : left_temporary ? "killed, a temporary left, nothing replaced"
+                                 : "killed, nothing written yet";
+      if (aimed) scenario.aim += (changed != 0 ? -1 : 1) * std::max(1L, typical / 50);
     } else if (exit.status == 0) {
       outcome = "completed";
     } else if (exit.err.find(": 1014:") != std::string::npos && AllTemporariesTaken(scenario)) {
