@@ -297,14 +297,22 @@ TEST(ImportTest, ExportFilesOfAnyShape) {
   const std::string section = Section("Model_1");
   struct Case {
     const char* what;
-    std::string bytes;  // of in.vf_; "<none>" for no file
+    std::string bytes;  // of in.vf_; "<none>" for no file, "<folder>" for a folder
     std::vector<MessageId> messages;
     int rows = 0;  // when imported
+    std::string name = "in.vf_";
   };
   const std::string one_line(10 * 1024 * 1024, 'x');
   const std::vector<Case> cases{
       {"empty", "", {msg::kFileMissingOrCorrupt}},
       {"missing", "<none>", {msg::kFileMissingOrCorrupt}},
+      {"a folder", "<folder>", {msg::kFileMissingOrCorrupt}},
+      {"missing folder", "<none>", {msg::kPathMissing}, 0, "none/in.vf_"},
+      {"name over 255 bytes",
+       "<none>",
+       {msg::kFileMissingOrCorrupt},
+       0,
+       std::string(300, 'n') + ".vf_"},
       {"model code in small letters",
        records + Section("Model_1", {{"ModelCode1", "0x0a0b0c0d"}}),
        {msg::kFileMissingOrCorrupt}},
@@ -328,9 +336,13 @@ TEST(ImportTest, ExportFilesOfAnyShape) {
   for (const Case& c : cases) {
     Scene s;
     s.form.MenuSet(1);
-    if (c.bytes != "<none>") s.folder.Write("in.vf_", c.bytes);
+    if (c.bytes == "<folder>") {
+      std::filesystem::create_directory(s.folder.File(c.name));
+    } else if (c.bytes != "<none>") {
+      s.folder.Write(c.name, c.bytes);
+    }
     const Held before(s);
-    s.desktop.ExpectFileDialog(s.folder.File("in.vf_"));
+    s.desktop.ExpectFileDialog(s.folder.File(c.name));
     for (std::size_t i = 0; i < c.messages.size(); ++i) s.desktop.ExpectMessage(-1);
     s.form.Invoke(MenuItem::mnuFileImport);
 
