@@ -401,18 +401,5 @@ TEST(ImportTest, UnsavedDataIsDroppedOnlyOnYes) {
   }
 }
 
-TEST(ImportTest, LargeModelGetsItsFileNameAndClass) {
-  Scene s;
-  s.form.MenuSet(1);
-  s.folder.Write("in.vf_",
-                 FormatParameterLine(Record("1")) + "\r\n" +
-                     Section("Model_1", {{"Capacity1", "75"}, {"ParamFile", "qx_a700_a01.vfd"}}));
-  s.desktop.ExpectFileDialog(s.folder.File("in.vf_"));
-  s.form.Invoke(MenuItem::mnuFileImport);
-  EXPECT_EQ(s.state.Buffer.EditModel.ParamFile, "qx_a700l_a01.vfd");
-  EXPECT_EQ(s.state.EditCapacityClass, kClassLarge);
-  EXPECT_EQ(s.form.Caption, MainCaptionText("QX-A700", kClassLarge));
-}
-
 }  // namespace
 }  // namespace pfedit::editor
