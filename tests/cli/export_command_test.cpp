@@ -5,6 +5,7 @@
 
 #include "catalogue/catalogue_text.h"
 #include "cli/commands.h"
+#include "cli/json.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_folder.h"
 
@@ -65,7 +66,7 @@ TEST(ExportCommand, PositionsClassesAndOutput) {
     const Outcome run = Export(args);
     const std::string what = c.args.at(0) + (c.args.size() > 2 ? " " + c.args.at(2) : "");
     EXPECT_EQ(run.status, c.status) << what;
-    EXPECT_EQ(run.out, Replace(c.out, "OUT", out)) << what;
+    EXPECT_EQ(run.out, Replace(Replace(c.out, "\"OUT\"", JsonString(out)), "OUT", out)) << what;
     EXPECT_EQ(
         run.err.find("usage") != std::string::npos || run.err.find("--help") != std::string::npos,
         c.usage)
@@ -129,7 +130,7 @@ TEST(ExportCommand, MessagesAndRefusedCheck) {
     files.fail_replace = c.fail_replace;
     const Outcome run = Export({folder.path(), "1", out}, files);
     const auto paths = [&](const std::string& text) {
-      return Replace(Replace(text, "OUT", out), "FOLDER", folder.path());
+      return Replace(Replace(text, "OUT", out), "FOLDER/", folder.File(""));
     };
     EXPECT_EQ(run.status, c.err.empty() && c.out.find("fault") == std::string::npos ? 0 : 1)
         << c.what;
