@@ -10,6 +10,7 @@
 #   make soak           kill pfedit-cli SOAK_KILLS times (default 1000) while it
 #                       writes and check every file after each kill
 #   make release        optimised build in build/release
+#   make screenshots    retake the pictures in docs/images (README, help pages)
 #   make format         reformat the tracked sources in place
 #   make clean          remove build/
 
@@ -30,10 +31,10 @@ FUZZERS := $(wildcard fuzz/*_fuzzer.cpp)
 # Steps of `make test`, in order.
 TEST_STEPS := test-debug test-asan test-noqt test-windows format-check fuzz-smoke
 
-.PHONY: build deps run test $(TEST_STEPS) fuzz bench soak release format clean help
+.PHONY: build deps run test $(TEST_STEPS) fuzz bench soak release screenshots format clean help
 
 help:
-	@sed -n '3,15p' Makefile | sed 's/^# \{0,1\}//'
+	@sed -n '3,16p' Makefile | sed 's/^# \{0,1\}//'
 
 deps:
 	@$(SCRIPTS)/deps.sh
@@ -140,6 +141,14 @@ bench: deps
 soak: deps
 	$(call configure_and_build,noqt)
 	build/noqt/bin/pfedit-soak --kills $(SOAK_KILLS) build/noqt/bin/pfedit-cli build/soak
+
+# The editor's own windows over the sample folder, drawn offscreen with a
+# fixed style and font, so the same sources give the same pictures.
+# Only the tool is built: the help that shows the pictures needs them first.
+screenshots: deps
+	cmake --preset debug
+	cmake --build --preset debug -j$(JOBS) --target pfedit-screenshots
+	QT_QPA_PLATFORM=offscreen build/debug/bin/pfedit-screenshots docs/images data/en/param
 
 clean:
 	rm -rf build

@@ -1,7 +1,8 @@
 # `cmake --install` layout.
 #
-# The editor finds its help (en/help/dorvien.chm) and its sample edit folder
-# (en/param) beside its own executable, as it does in the build folder's bin/.
+# The editor finds its help (en/help/html/index.htm, en/help/dorvien.chm) and
+# its sample edit folder (en/param) beside its own executable, as it does in
+# the build folder's bin/.
 # On Windows that is the program's folder itself: everything goes to bin/.
 # Elsewhere, data does not belong in bin/, so the editor and its en/ tree
 # live together in lib/pfedit/ and bin/pfedit is a relative symbolic link to
@@ -12,6 +13,7 @@
 #   bin/pfedit-cli
 #   lib/pfedit/pfedit
 #   lib/pfedit/en/help/dorvien.chm
+#   lib/pfedit/en/help/html/index.htm, its pages and images/
 #   lib/pfedit/en/param/...
 #   share/applications/pfedit.desktop
 #   share/icons/hicolor/scalable/apps/pfedit.svg
@@ -33,8 +35,14 @@ install(TARGETS pfedit RUNTIME DESTINATION ${PFEDIT_INSTALL_PROGRAM_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/en/param
         DESTINATION ${PFEDIT_INSTALL_PROGRAM_DIR}/en)
 if(TARGET pfedit_help)
-  install(FILES ${CMAKE_BINARY_DIR}/bin/en/help/dorvien.chm
+  # The HTML copy always (the only help that opens on a desktop without a
+  # compiled-help viewer); the compiled file when chmcmd could build it.
+  install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/en/help/html
           DESTINATION ${PFEDIT_INSTALL_PROGRAM_DIR}/en/help)
+  if(PFEDIT_CHMCMD)
+    install(FILES ${CMAKE_BINARY_DIR}/bin/en/help/dorvien.chm
+            DESTINATION ${PFEDIT_INSTALL_PROGRAM_DIR}/en/help)
+  endif()
 endif()
 
 if(NOT WIN32)

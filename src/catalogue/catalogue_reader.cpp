@@ -211,9 +211,12 @@ CatalogueReadResult ReadCatalogueFile(const std::string& path, char decimal_sepa
     result.found = read.outcome != FileOutcome::kMissing;
     if (result.found) result.status = msg::kNoSection;
     result.reason = read.reason;
+    result.fingerprint = FingerprintOfRead(path, read, text);
     return result;
   }
-  return ReadCatalogueText(text, decimal_separator);
+  CatalogueReadResult result = ReadCatalogueText(text, decimal_separator);
+  result.fingerprint = FingerprintOf(path, text);
+  return result;
 }
 
 CatalogueReadResult ReadCatalogueFile(const std::string& path) {

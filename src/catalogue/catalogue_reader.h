@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "catalogue/profile.h"
+#include "core/file_fingerprint.h"
 #include "core/file_system.h"
 #include "core/message_ids.h"
 #include "core/records.h"
@@ -19,10 +20,11 @@ namespace pfedit {
 struct CatalogueReadResult {
   // kStatusOk or the first failure, msg::kNoSection to msg::kBadTypeName.
   Status status = kStatusOk;
-  bool found = false;     // the file exists; nothing else is set when it does not
-  bool overflow = false;  // more than 256 sections; only the first 256 were taken
-  ModelCatalogue models;  // empty unless status is kStatusOk
-  std::string reason;     // the system's reason when the file was missing or unreadable
+  bool found = false;           // the file exists; nothing else is set when it does not
+  bool overflow = false;        // more than 256 sections; only the first 256 were taken
+  ModelCatalogue models;        // empty unless status is kStatusOk
+  std::string reason;           // the system's reason when the file was missing or unreadable
+  FileFingerprint fingerprint;  // the file as read; set by ReadCatalogueFile only
 };
 
 // Reads every section of the profile into models. The decimal separator is

@@ -3,6 +3,7 @@
 // editor's own check runs on it, so a file passes here when, and only when,
 // it passes in the editor.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -78,7 +79,6 @@ int ReadFailure(const std::string& path, Status status, const std::string& reaso
 
 void CheckParameterRecords(std::vector<ParameterRecord> records, char decimal_mark,
                            GridCheck* check) {
-  check->records = records.size();
   EditBuffer buffer;
   buffer.RecordCount = static_cast<int16_t>(records.size());
   buffer.ParameterList = std::move(records);
@@ -87,9 +87,13 @@ void CheckParameterRecords(std::vector<ParameterRecord> records, char decimal_ma
   check->result = editor::CheckParameterGrid(check->grid, decimal_mark, &check->row_sources);
 }
 
-std::string CheckReport(const std::string& path, std::string_view text, const GridCheck& check,
+std::string CheckReport(const std::string& path, std::string_view bytes, const GridCheck& check,
                         bool json) {
-  const std::vector<int> lines = LinesOf(text, RecordOffsets(text, check.records));
+  const std::string_view text = WithoutByteOrderMark(bytes);
+  // Hidden records have no row, so the last row's record may lie further.
+  std::size_t records = 0;
+  for (const std::size_t source : check.row_sources) records = std::max(records, source + 1);
+  const std::vector<int> lines = LinesOf(text, RecordOffsets(text, records));
   const TableModel& grid = check.grid;
 
   std::string output;
@@ -103,7 +107,7 @@ std::string CheckReport(const std::string& path, std::string_view text, const Gr
     const std::size_t source = check.row_sources[static_cast<std::size_t>(fault.row - 1)];
     const int line = source < lines.size() ? lines[source] : 0;
     const std::string message = GetMessageText(editor::CheckFaultMessage(fault.code));
-    const std::string& pr = grid.Text(kColPr, fault.row);
+    const std::string pr(grid.Text(kColPr, fault.row));
     if (json) {
       JsonObject object;
       object.Number("line", line);
@@ -117,7 +121,7 @@ std::string CheckReport(const std::string& path, std::string_view text, const Gr
       output += object.Close();
     } else {
       output += path + ":" + std::to_string(line) + ": Pr " + pr + ": " +
-                grid.Text(fault.column, 0) + ": " + message + "\n";
+                std::string(grid.Text(fault.column, 0)) + ": " + message + "\n";
     }
     first = false;
   }
@@ -153,8 +157,10 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err) {
 
   GridCheck check;
   CheckParameterRecords(std::move(result.records), decimal_mark, &check);
-  out << CheckReport(path, WithoutByteOrderMark(bytes), check, parsed.json);
-  return check.result.Passed() ? kExitSuccess : kExitFailure;
+  const std::string output = CheckReport(path, bytes, check, parsed.json);
+  const std::size_t faults = check.result.faults.size();
+  out << output;
+  return faults == 0 ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace pfedit::cli

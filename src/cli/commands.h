@@ -35,6 +35,7 @@ int RunMessages(const Args& args, std::ostream& out, std::ostream& err);
 int RunList(const Args& args, std::ostream& out, std::ostream& err);
 int RunShow(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
+int RunImport(const Args& args, std::ostream& out, std::ostream& err);
 int RunExport(const Args& args, std::ostream& out, std::ostream& err);
 // export, writing through the given file system (benchmarks leave the
 // flushes out this way).
@@ -43,7 +44,6 @@ int RunExportWith(const Args& args, std::ostream& out, std::ostream& err, FileSy
 // A parameter list after the editor's check: the grid as the editor loads
 // it, checked and sorted, and for each row the index of its record.
 struct GridCheck {
-  std::size_t records = 0;  // loaded, shown or not
   TableModel grid;
   std::vector<std::size_t> row_sources;
   editor::ParameterCheckResult result;
@@ -52,10 +52,10 @@ struct GridCheck {
 // Parameter Check on it. At most INT16_MAX records, as the editor holds.
 void CheckParameterRecords(std::vector<ParameterRecord> records, char decimal_mark,
                            GridCheck* check);
-// What check prints for a checked list read from `text` (the file's bytes
-// without a byte order mark) at `path`: one line per fault and a summary, or
-// one JSON object.
-std::string CheckReport(const std::string& path, std::string_view text, const GridCheck& check,
+// The report `check` prints for a checked list whose file held `bytes`: a
+// line per fault naming the file's line, then the count; with json one
+// object.
+std::string CheckReport(const std::string& path, std::string_view bytes, const GridCheck& check,
                         bool json);
 
 // What a command that reads one file takes: the file and an optional --json.

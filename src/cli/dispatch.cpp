@@ -21,6 +21,10 @@ constexpr const char* kUsage =
     "                         exit 0 passed, 1 faults, 2 unreadable file or usage error.\n"
     "                         Numbers use the locale's decimal mark: run scripts under\n"
     "                         LC_ALL=C for a point.\n"
+    "  import FOLDER IN.vf_   File > Import of IN, then File > Save into FOLDER's catalogue\n"
+    "                         [--position N] [--yes] [--json]; an existing parameter\n"
+    "                         file is overwritten only with --yes; exit 0 saved,\n"
+    "                         1 check faults or a message (PATH: NNNN: text), 2 usage.\n"
     "  export FOLDER POSITION OUT.vf_\n"
     "                         File > Export of the model at POSITION (from 1) of FOLDER's\n"
     "                         catalogue: checked as check does, then written to OUT\n"
@@ -73,7 +77,7 @@ int RunCommand(const Args& args, std::ostream& out, std::ostream& err) {
   using Command = int (*)(const Args&, std::ostream&, std::ostream&);
   const std::map<std::string, Command> commands{
       {"messages", RunMessages}, {"list", RunList},     {"show", RunShow},
-      {"check", RunCheck},       {"export", RunExport},
+      {"check", RunCheck},       {"export", RunExport}, {"import", RunImport},
   };
   const auto command = commands.find(first);
   if (command == commands.end()) {

@@ -20,7 +20,7 @@
 #include "core/paths.h"
 #include "core/platform.h"
 #include "editor/import_export.h"
-#include "models/frm_model_edit.h"
+#include "models/model_prepare.h"
 #include "paramfile/parameter_file.h"
 
 namespace pfedit::cli {
@@ -107,22 +107,15 @@ int Failure(const std::string& path, Status status, bool json, std::ostream& out
   return Failure(path, status, {GetMessageText(status)}, json, out, err);
 }
 
-// The catalogue entry as Model > Edit puts it into EditModel: the "l" of the
-// large class in ParamFile, and the option lists only when the model names
-// options at all.
-ModelRecord EditModelOf(const ModelRecord& entry, int16_t capacity_class) {
-  ModelRecord model = entry;
-  if (capacity_class == kClassLarge)
-    model.ParamFile = models::LargeCapacityFileName(entry.ParamFile);
-  if (entry.OptionXX.empty() || entry.OptionXX.front().empty()) {
-    const ModelRecord blank;
-    model.Option01 = blank.Option01;
-    model.Option02 = blank.Option02;
-    model.Option03 = blank.Option03;
-    model.OptionXX = blank.OptionXX;
-    model.OptionValues = blank.OptionValues;
-  }
-  return model;
+// The model as Model > Edit puts it into EditModel for that class: found by
+// its codes, with the class's parameter file.
+ModelRecord EditModelOf(const ModelCatalogue& catalogue, const ModelRecord& entry,
+                        int16_t capacity_class) {
+  EditorState state;
+  state.Catalogue = catalogue;
+  models::PrepareEditModel(state,
+                           {entry.ModelCode1, entry.ModelCode2, entry.ModelCode5, capacity_class});
+  return state.Buffer.EditModel;
 }
 
 }  // namespace
@@ -172,7 +165,7 @@ int RunExportWith(const Args& args, std::ostream& out, std::ostream& err, FileSy
   if (capacity_class != kClassLarge && capacity_class != kClassSmall) {
     return UsageError(err, "export: " + entry.ModelName + " has no capacity class");
   }
-  const ModelRecord model = EditModelOf(entry, capacity_class);
+  const ModelRecord model = EditModelOf(catalogue.models, entry, capacity_class);
 
   // The list is read once: the check's lines are counted in the same bytes.
   const std::string param_path = JoinPath(parsed.folder, model.ParamFile);
@@ -193,7 +186,7 @@ int RunExportWith(const Args& args, std::ostream& out, std::ostream& err, FileSy
     GridCheck check;
     CheckParameterRecords(std::move(read.records), decimal_mark, &check);
     if (!check.result.Passed()) {
-      out << CheckReport(param_path, WithoutByteOrderMark(bytes), check, json);
+      out << CheckReport(param_path, bytes, check, json);
       return kExitFailure;
     }
     records = editor::StoreParameterList(check.grid, decimal_mark);

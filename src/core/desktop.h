@@ -101,8 +101,13 @@ class Desktop {
   virtual void SetClipboardText(const std::string& text) = 0;
   // The chosen path, or empty text when the user cancelled.
   virtual std::string ChooseFile(const FileDialogRequest& request) = 0;
-  // Opens the help file on its default topic; false when nothing could open it.
+  // Opens a help file in the desktop's own viewer for it: the compiled file on
+  // its default topic, a page of the HTML copy in the browser. False when
+  // nothing could open it.
   virtual bool OpenHelp(const std::string& path) = 0;
+  // Shows a page of the HTML copy in the program's own viewer, the last resort
+  // when no browser opens; false for a desktop that has none.
+  virtual bool ShowHelpPage(const std::string& /*path*/) { return false; }
   // Shows the view of the dialog's type modally and returns once the dialog
   // has closed. A dialog already closed (its Form_Load gave up) is not shown.
   virtual void RunModal(DialogLogic& dialog) = 0;

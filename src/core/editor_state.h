@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_fingerprint.h"
 #include "core/records.h"
 
 namespace pfedit {
@@ -55,6 +56,11 @@ struct EditorState {
   int16_t EditModelType = 0;
   int16_t CapacityDialogMode = 0;
   int16_t CapacityDialogRow = 0;
+
+  // The catalogue file and the parameter file as they were last read or
+  // saved, so that Save notices when someone else changed them meanwhile.
+  FileFingerprint CatalogueAsRead;
+  FileFingerprint ParameterFileAsRead;
 
   // Empties EditModel and ModelInfoDraft to one blank record each, as every
   // catalogue read does first.

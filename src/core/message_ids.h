@@ -228,6 +228,11 @@ constexpr MessageId kSmallCurrentRange = 1089;
 constexpr MessageId kLargeCurrentRange = 1090;
 constexpr MessageId kReadFailedShort = 1091;
 constexpr MessageId kRunningCheck = 1092;
+// Save found a file other than the one it read: someone else changed,
+// created or deleted it meanwhile.
+constexpr MessageId kChangedByOther = 1093;
+constexpr MessageId kCreatedByOther = 1094;
+constexpr MessageId kDeletedByOther = 1095;
 
 }  // namespace msg
 }  // namespace pfedit

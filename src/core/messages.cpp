@@ -294,6 +294,9 @@ const std::vector<std::pair<int, std::string_view>> kMessages{
     {1090, "Enter a value in the range of 0.1A to 3600.0A."},
     {1091, "Failed to read file."},
     {1092, "Performing Parameter check."},
+    {1093, "The file was changed by another user after it was read."},
+    {1094, "The file was created by another user after the folder was read."},
+    {1095, "The file was deleted by another user after it was read."},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "core/messages.h"
 #include "core/paths.h"
 #include "core/platform.h"
+#include "core/safe_write.h"
 
 namespace pfedit {
 
@@ -38,6 +39,7 @@ Status ReadCatalogue(EditorState& state, Desktop& desktop, const std::string& lo
   }
   const CatalogueReadResult read =
       ReadCatalogueFile(file, platform::LocaleDecimalSeparator(), files);
+  if (mode == CatalogueMode::kFolder) state.CatalogueAsRead = read.fingerprint;
   if (!read.found || read.status != kStatusOk) return read.status;
 
   if (mode == CatalogueMode::kFolder) {
@@ -53,22 +55,27 @@ Status ReadCatalogue(EditorState& state, Desktop& desktop, const std::string& lo
   return kStatusOk;
 }
 
-Status SaveCatalogue(EditorState& state, Desktop& desktop, FileSystem& files) {
+Status CatalogueSaveRefusal(const EditorState& state, FileSystem& files) {
   const std::string target = CatalogueFilePath(state.CatalogueFolder);
-  if (target.size() > kMaxCataloguePathBytes) {
-    ShowError(desktop, msg::kWriteFailed);
-    return msg::kWriteFailed;
-  }
+  if (target.size() > kMaxCataloguePathBytes) return msg::kWriteFailed;
   const int attributes = files.Attributes(target);
-  if (attributes != -1 && (attributes & kAttributeReadOnly) != 0) {
-    ShowError(desktop, msg::kFileLocked);
-    return msg::kFileLocked;
+  if (attributes != -1 && (attributes & kAttributeReadOnly) != 0) return msg::kFileLocked;
+  return kStatusOk;
+}
+
+Status SaveCatalogue(EditorState& state, Desktop& desktop, FileSystem& files) {
+  const Status refusal = CatalogueSaveRefusal(state, files);
+  if (refusal != kStatusOk) {
+    ShowError(desktop, refusal);
+    return refusal;
   }
 
   // Merged into a copy: memory takes the merge only once the file holds it.
+  const std::string target = CatalogueFilePath(state.CatalogueFolder);
   MergedCatalogue merged = MergeEditModel(state.Catalogue, state.Buffer.EditModel,
                                           MergeKindOf(state.EditMode), state.ListPosition);
-  const SafeWriteResult written = WriteCatalogue(files, target, merged.catalogue);
+  const std::string text = FormatCatalogue(merged.catalogue);
+  const SafeWriteResult written = WriteViaTemporary(files, target, text);
   if (written.status == msg::kTemporaryKept) {
     // The old catalogue is still there and the new one waits in the
     // temporary file, which the user may put in its place.
@@ -84,6 +91,7 @@ Status SaveCatalogue(EditorState& state, Desktop& desktop, FileSystem& files) {
   }
   state.Catalogue = std::move(merged.catalogue);
   state.Buffer.EditModel = std::move(merged.edit_model);
+  state.CatalogueAsRead = FingerprintOf(target, text);
   return kStatusOk;
 }
 

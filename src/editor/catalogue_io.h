@@ -34,7 +34,14 @@ Status ReadCatalogue(EditorState& state, Desktop& desktop, const std::string& lo
 // Shows its own message and returns its number: msg::kWriteFailed for a path
 // too long, ten taken temporary names or a failed write; msg::kFileLocked for
 // a read-only catalogue; msg::kTemporaryKept (with the name of the temporary
-// file) when the replacement fails and the old file stays as it was.
+// file) when the replacement fails and the old file stays as it was. After a
+// save CatalogueAsRead describes the written file.
 Status SaveCatalogue(EditorState& state, Desktop& desktop, FileSystem& files = RealFileSystem());
+
+// Why SaveCatalogue would refuse before writing anything, without a box:
+// msg::kWriteFailed for a path too long, msg::kFileLocked for a read-only
+// catalogue; kStatusOk when it would try. Save asks before it writes the
+// parameter file, so that a save that cannot finish changes no file.
+Status CatalogueSaveRefusal(const EditorState& state, FileSystem& files = RealFileSystem());
 
 }  // namespace pfedit

@@ -102,7 +102,7 @@ void frmFunc::CmdOK_Click() {
 }
 
 void frmFunc::CmdHelp_Click() {
-  ShowHelp(state_, desktop_);
+  ShowHelp(state_, desktop_, help_topic::kFuncCode);
 }
 
 bool ShowFuncCode(const EditorState& state, Desktop& desktop, const std::string& pr_text,

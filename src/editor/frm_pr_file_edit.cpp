@@ -60,6 +60,21 @@ void frmPrFileEdit::Invoke(MenuItem item) {
     case MenuItem::mnuFileFolder:
       RunFolderCommand(state_, desktop_, *this);
       break;
+    case MenuItem::mnuFileSave:
+      RunSaveCommand(state_, desktop_, *this);
+      break;
+    case MenuItem::mnuModelNewMaking:
+      mnuModelNewMaking_Click(state_, desktop_, *this);
+      break;
+    case MenuItem::mnuModelEdit:
+      mnuModelEdit_Click(state_, desktop_, *this);
+      break;
+    case MenuItem::mnuModelDelete:
+      mnuModelDelete_Click(state_, desktop_, *this);
+      break;
+    case MenuItem::mnuEditInf:
+      mnuEditInf_Click(state_, desktop_, *this);
+      break;
     case MenuItem::mnuFileImport:
       mnuFileImport_Click(state_, desktop_, *this, files_);
       break;

@@ -17,8 +17,10 @@
 #include "editor/func_code_command.h"
 #include "editor/import_export.h"
 #include "editor/menu_state.h"
+#include "editor/model_commands.h"
 #include "editor/parameter_grid_events.h"
 #include "editor/row_commands.h"
+#include "editor/save_command.h"
 
 namespace pfedit::editor {
 
@@ -30,6 +32,8 @@ class frmPrFileEdit final : public FormLogic,
                             private GridWindow,
                             private FolderWindow,
                             private FuncCodeWindow,
+                            private SaveWindow,
+                            private ModelWindow,
                             private TransferWindow {
  public:
   // The grid's decimal numbers are typed and shown with `decimal_mark`;
@@ -96,8 +100,11 @@ class frmPrFileEdit final : public FormLogic,
     lblFilePass.ToolTipText = folder;
   }
   void ResetParameterCheck() override { grid_events_.ParameterCheckDone = false; }
-  int GridRowCount() const override { return sprParaList.RowCount(); }
+  int ParameterRowCount() override { return sprParaList.RowCount(); }
   bool RunParameterCheck() override { return grid_events_.CmdEnd_Click(); }
+  void DisableSave() override { menus_.SetEnabled(MenuItem::mnuFileSave, false); }
+  bool GridHasRows() const override { return sprParaList.RowCount() > 0; }
+  int GridRowCount() const override { return sprParaList.RowCount(); }
   void DisableExport() override { menus_.SetEnabled(MenuItem::mnuFileExport, false); }
 
   EditorState& state_;

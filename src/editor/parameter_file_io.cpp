@@ -10,6 +10,7 @@ namespace pfedit {
 Status ReadParameterFile(EditorState& state, Desktop& desktop, const std::string& path,
                          FileSystem& files) {
   ParameterReadResult result = ReadParameterFileAt(path, files);
+  state.ParameterFileAsRead = result.fingerprint;
   EditBuffer& buffer = state.Buffer;
   buffer.RecordCount = 0;
   if (!result.records.empty()) buffer.ParameterList = std::move(result.records);

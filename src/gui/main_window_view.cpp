@@ -2,16 +2,23 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "core/messages.h"
 #include "gui/control_render.h"
+#include "gui/key_press_filter.h"
 #include "gui/table/key_codes.h"
 #include "gui/table/table_view.h"
 #include "gui/text_codec.h"
@@ -174,6 +181,23 @@ void MainWindowView::Render() {
   gui::Render(txtPr_, form_.txtPr);
   gui::Render(CmdEnd_, form_.CmdEnd);
   gui::Render(lblFilePass_, form_.lblFilePass);
+  // The jump box is named by its label, as assistive technology reads it.
+  SetAccessibleCaption(lblPrNo_, form_.lblPrNo.Caption);
+  SetAccessibleCaption(txtPr_, form_.lblPrNo.Caption);
+  SetAccessibleCaption(CmdEnd_, form_.CmdEnd.Caption);
+}
+
+void MainWindowView::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (std::exchange(shown_, true)) return;
+  const QMargins margins = centralWidget()->layout()->contentsMargins();
+  const int grid_width = grid_->verticalHeader()->width() + grid_->horizontalHeader()->length() +
+                         grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
+  int wanted = grid_width + margins.left() + margins.right() + (width() - centralWidget()->width());
+  if (const QScreen* place = screen()) {
+    wanted = std::min(wanted, place->availableGeometry().width());
+  }
+  if (wanted > width()) resize(wanted, height());
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {

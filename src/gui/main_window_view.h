@@ -35,6 +35,9 @@ class MainWindowView final : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   // The Pr box's keys go to the form; the row commands' keys in the grid.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The first show widens the window to the grid's columns, as far as the
+  // screen allows, so that no column header starts out cut off.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildMenus();
@@ -50,6 +53,7 @@ class MainWindowView final : public QMainWindow {
   QPushButton* CmdEnd_ = nullptr;
   QLabel* lblFilePass_ = nullptr;
   TableView* grid_ = nullptr;
+  bool shown_ = false;
 };
 
 }  // namespace pfedit::gui

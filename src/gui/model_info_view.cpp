@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/control_render.h"
 #include "gui/key_press_filter.h"
@@ -121,8 +122,6 @@ ModelInfoView::ModelInfoView(frm_ModelInfo& logic, QWidget* parent)
   sprOption_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   // Kept on, so that the width the table asks for leaves room for it.
   sprOption_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  sprOption_->setMinimumHeight(sprOption_->verticalHeader()->defaultSectionSize() * 4);
-  sprOption_->setMaximumHeight(sprOption_->verticalHeader()->defaultSectionSize() * 7);
 
   CmdOK_->setDefault(true);
   OnClick(CmdOK_, [this] { logic_.CmdOK_Click(); });
@@ -180,6 +179,19 @@ void ModelInfoView::AlignRatingTitles() {
   sprRatCurr_->setFixedWidth(table_width);
 }
 
+void ModelInfoView::FitOptionTableHeight() {
+  // Every option row in sight up to a screenful of them, so that a model's
+  // last options are not hidden below the fold; never less than three rows,
+  // so that a model without options still shows an (empty) table.
+  constexpr int kMinRows = 3;
+  constexpr int kMaxRows = 8;
+  const int rows = std::clamp(logic_.sprOption.RowCount(), kMinRows, kMaxRows);
+  const int height = 2 * sprOption_->frameWidth() +
+                     sprOption_->horizontalHeader()->sizeHint().height() +
+                     rows * sprOption_->verticalHeader()->defaultSectionSize();
+  sprOption_->setFixedHeight(height);
+}
+
 void ModelInfoView::Render() {
   setWindowTitle(FromAnsi(logic_.Caption));
   gui::Render(frmInvTyp_, logic_.frmInvTyp);
@@ -208,6 +220,7 @@ void ModelInfoView::Render() {
   gui::Render(cmdDel_, logic_.cmdDel);
   RenderTitle(lblOpt_, logic_.lblOpt);
   sprOption_->setEnabled(logic_.sprOptionEnabled);
+  FitOptionTableHeight();
   SetAccessibleCaption(sprOption_, logic_.lblOpt.Caption);
   gui::Render(CmdOK_, logic_.CmdOK);
   gui::Render(cmdCancel_, logic_.cmdCancel);

@@ -27,6 +27,7 @@ class ModelInfoView final : public DialogView {
  private:
   // Lines the column titles up with the rating table's visible columns.
   void AlignRatingTitles();
+  void FitOptionTableHeight();
 
   frm_ModelInfo& logic_;
   QGroupBox* frmInvTyp_;

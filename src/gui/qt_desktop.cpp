@@ -5,8 +5,11 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QtGlobal>
 
@@ -87,6 +90,27 @@ const char* MenuName(PopupMenu menu) {
   }
   return "";
 }
+
+#ifndef _WIN32
+// How long xdg-open may take to say that no application takes the file.
+constexpr int kOpenerReplyMs = 3000;
+
+// xdg-open reports a desktop without any application for the file only
+// through its exit status, which QDesktopServices never reads (so the user
+// would click Help and see nothing). It is therefore run here and given a
+// moment to answer; one still running after that has started a browser in
+// the foreground and is left to it.
+bool RunOpener(const QString& opener, const QUrl& url) {
+  auto* process = new QProcess(QCoreApplication::instance());
+  process->setProcessChannelMode(QProcess::ForwardedChannels);
+  QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+  QObject::connect(process, &QProcess::errorOccurred, process, &QObject::deleteLater);
+  process->start(opener, {url.toString(QUrl::FullyEncoded)});
+  if (!process->waitForStarted()) return false;
+  if (!process->waitForFinished(kOpenerReplyMs)) return true;
+  return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+}
+#endif
 
 QString DisplayLines(const std::string& text) {
   QString shown = FromAnsi(text);
@@ -171,7 +195,33 @@ std::string QtDesktop::ChooseFile(const FileDialogRequest& request) {
 }
 
 bool QtDesktop::OpenHelp(const std::string& path) {
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(PathFromBytes(path)));
+  const QFileInfo file(PathFromBytes(path));
+  if (!file.isFile()) return false;
+  const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+#ifndef _WIN32
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (!opener.isEmpty()) {
+    SetWaitCursor(true);
+    const bool opened = RunOpener(opener, url);
+    SetWaitCursor(false);
+    return opened;
+  }
+#endif
+  return QDesktopServices::openUrl(url);
+}
+
+bool QtDesktop::ShowHelpPage(const std::string& path) {
+  QWidget* parent = Parent();
+  if (help_viewer_ == nullptr || help_viewer_->parentWidget() != parent) {
+    if (help_viewer_ != nullptr) help_viewer_->deleteLater();
+    help_viewer_ = new HelpViewer(parent);
+    if (parent == nullptr) help_viewer_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  if (!help_viewer_->ShowPage(PathFromBytes(path))) return false;
+  help_viewer_->show();
+  help_viewer_->raise();
+  help_viewer_->activateWindow();
+  return true;
 }
 
 void QtDesktop::RunModal(DialogLogic& dialog) {

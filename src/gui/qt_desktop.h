@@ -1,13 +1,14 @@
 #pragma once
 
 // The real desktop: Qt message boxes, cursor, clipboard, file dialogs, the
-// help viewer, pop-up menus and the views of the modal dialogs.
+// help viewers, pop-up menus and the views of the modal dialogs.
 
 #include <QPointer>
 #include <QWidget>
 
 #include "core/desktop.h"
 #include "gui/dialog_views.h"
+#include "gui/help_viewer.h"
 
 namespace pfedit::gui {
 
@@ -26,7 +27,12 @@ class QtDesktop final : public Desktop {
   std::string ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
   std::string ChooseFile(const FileDialogRequest& request) override;
+  // The compiled help file in the system's help viewer, a page in the
+  // browser; false for a missing file or when no application took it.
   bool OpenHelp(const std::string& path) override;
+  // One viewer window, kept open beside the editor; over an open dialog it
+  // belongs to that dialog, so the dialog does not block it.
+  bool ShowHelpPage(const std::string& path) override;
   // A dialog without a view is a programming error: it stops a debug build
   // and shows a critical box in others, never passing as a cancelled dialog.
   void RunModal(DialogLogic& dialog) override;
@@ -39,6 +45,7 @@ class QtDesktop final : public Desktop {
   void ProgrammingError(const QString& text);
 
   QPointer<QWidget> owner_;
+  QPointer<HelpViewer> help_viewer_;
   DialogViews views_;
 };
 

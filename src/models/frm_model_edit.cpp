@@ -6,6 +6,7 @@
 #include "core/model_codes.h"
 #include "core/paths.h"
 #include "core/text_services.h"
+#include "models/model_prepare.h"
 
 namespace pfedit::models {
 
@@ -37,22 +38,6 @@ bool HiddenFromEditList(const ModelRecord& model) {
 bool IsStandardModel(const ModelRecord& model) {
   if (Trim(model.ModelCode5).empty()) return true;
   return static_cast<int32_t>(CodeHexValue(model.ModelCode5)) >= 0;
-}
-
-std::string LargeCapacityFileName(std::string_view param_file) {
-  const std::size_t dash = param_file.find('-');
-  // Both rules count back from a fixed point; a name too short for them
-  // cannot carry the letter in its place, so it goes in front.
-  std::size_t cut = 0;
-  if (dash != std::string_view::npos) {
-    cut = dash >= 4 ? dash - 4 : 0;
-  } else {
-    cut = param_file.size() >= 8 ? param_file.size() - 8 : 0;
-  }
-  std::string name(param_file.substr(0, cut));
-  name += 'l';
-  name += param_file.substr(cut);
-  return name;
 }
 
 frmModelEdit::frmModelEdit(EditorState& state, Desktop& desktop, FileSystem& files)

@@ -38,11 +38,6 @@ bool HiddenFromEditList(const ModelRecord& model);
 // an empty ModelCode5, or one whose value as a signed 32-bit number is not
 // negative (special models have the top bit set).
 bool IsStandardModel(const ModelRecord& model);
-// The file name of the large-capacity parameters: the small one's name with
-// an "l" five characters before the first "-", or before its last eight
-// characters when it has none. Names too short for the rule get the "l" in
-// front.
-std::string LargeCapacityFileName(std::string_view param_file);
 
 class frmModelEdit final : public DialogLogic, private TableObserver {
  public:

@@ -263,7 +263,7 @@ void frm_ModelInfo::cmdCancel_Click() {
 }
 
 void frm_ModelInfo::cmdHelp_Click() {
-  ShowHelp(state_, desktop_);
+  ShowHelp(state_, desktop_, help_topic::kModelInfo);
 }
 
 void frm_ModelInfo::Form_Unload() {

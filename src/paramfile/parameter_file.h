@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_fingerprint.h"
 #include "core/file_system.h"
 #include "core/message_ids.h"
 #include "core/records.h"
@@ -29,7 +30,8 @@ struct ParameterReadResult {
   std::vector<ParameterRecord> records;
   // How many records passed every rule (all of them on success).
   std::size_t records_read = 0;
-  std::string reason;  // the system's reason when the file could not be read
+  std::string reason;           // the system's reason when the file could not be read
+  FileFingerprint fingerprint;  // the file as read; set by ReadParameterFileAt only
 };
 
 // The field rules every record of a file must pass. The decimal separator

@@ -169,10 +169,13 @@ ParameterReadResult ReadParameterFileAt(const std::string& path, FileSystem& fil
     ParameterReadResult failed;
     failed.status = msg::kReadFailed;
     failed.reason = read.reason;
+    failed.fingerprint = FingerprintOfRead(path, read, bytes);
     return failed;
   }
   // One look at the locale per file, not per value.
-  return ReadParameterText(bytes, platform::LocaleDecimalSeparator());
+  ParameterReadResult result = ReadParameterText(bytes, platform::LocaleDecimalSeparator());
+  result.fingerprint = FingerprintOf(path, bytes);
+  return result;
 }
 
 }  // namespace pfedit

@@ -38,7 +38,7 @@ TEST(CheckCommand, TextNamesEachFaultByFileLineInMarkingOrder) {
   const Case cases[] = {
       {"passing, with a record the grid never shows",
        Rec("1", "A") + "\r\n" + Rec("1", "Hidden", "0-9", "5") + "\r\n", 0, "No error.\n"},
-      {"empty name after a record the grid never shows",
+      {"empty name after a hidden record",
        Rec("1", "Hidden", "0-9", "5") + "\n" + Rec("3", "") + "\n", 1,
        "FILE:2: Pr 3: Name: Data is not set.\n1 fault\n"},
       {"double quote, and the rows sorted away from file order",

@@ -1,7 +1,6 @@
 #include "editor/catalogue_io.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <optional>
 #include <string>
@@ -10,7 +9,6 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_text.h"
 #include "catalogue/catalogue_writer.h"
-#include "core/messages.h"
 #include "support/faulty_file_system.h"
 #include "support/scripted_desktop.h"
 #include "support/temp_folder.h"
@@ -42,14 +40,7 @@ TEST(ReadCatalogueTest, FolderAndImportModes) {
   constexpr CatalogueMode kFolder = CatalogueMode::kFolder;
   constexpr CatalogueMode kImport = CatalogueMode::kImport;
   const std::vector<Case> cases{
-      // A repeated section name reads the first section twice.
-      {"catalogue",
-       Section("Model_1", {{"ModelName", "A"}}) + Section("model_1"),
-       kFolder,
-       0,
-       "",
-       kClassNone,
-       {"A", "A"}},
+      {"catalogue", test::Sections(2), kFolder, 0, "", kClassNone, {"QX-A700", "QX-A700"}},
       {"faulty catalogue", Section("Model_1") + Section("M", {{"HelpFile", ""}}), kFolder, 1049},
       {"no catalogue", std::nullopt, kFolder, 0},
       {"over 256 sections", test::Sections(300), kFolder, 0, "", kClassNone,
@@ -139,62 +130,6 @@ TEST(SaveCatalogueTest, ReplacesTheCatalogueWithTheMergedOne) {
   EXPECT_EQ(s.files.created, std::vector<std::string>{s.folder.File("tarvo_param.vfd~1")});
   EXPECT_EQ(s.folder.Read("tarvo_param.vfd~0"), "someone else's");
   EXPECT_EQ(s.Temporaries(), "02");
-}
-
-// A refusal comes before anything is written. A failure after the write
-// removes its partial temporary file, or, when the replacement fails, leaves
-// the complete one that the message names. The catalogue and the edited
-// model in memory stay exactly as they were.
-TEST(SaveCatalogueTest, FailuresChangeNothingInMemory) {
-  struct Case {
-    const char* what;
-    void (*prepare)(Scene&);
-    Status message;  // msg::kTemporaryKept: the text about the kept temporary file
-    bool written;
-    const char* temporaries = "";
-  };
-  const std::vector<Case> cases{
-      {"ten temporary names taken",
-       [](Scene& s) {
-         for (char n = '0'; n <= '9'; ++n) s.folder.Write(kCatalogue + std::string("~") + n, "x");
-       },
-       msg::kWriteFailed, false, "0123456789"},
-      // Tests may run as root, who can write anyway: the attribute decides.
-      {"read-only catalogue", [](Scene& s) { chmod(s.folder.File(kCatalogue).c_str(), 0444); },
-       msg::kFileLocked, false},
-      {"path over 255 bytes",
-       [](Scene& s) { s.state.CatalogueFolder = s.folder.path() + "/" + std::string(255, 'd'); },
-       msg::kWriteFailed, false},
-      {"failing write", [](Scene& s) { s.files.write_limit = 100; }, msg::kWriteFailed, true},
-      {"failing rename", [](Scene& s) { s.files.fail_replace = true; }, msg::kTemporaryKept, true,
-       "0"},
-  };
-  for (const Case& c : cases) {
-    Scene s;
-    c.prepare(s);
-    const ModelCatalogue catalogue = s.state.Catalogue;
-    const ModelRecord edit_model = s.state.Buffer.EditModel;
-    const std::string temporary = s.folder.File("tarvo_param.vfd~0");
-    if (c.message == msg::kTemporaryKept) {
-      s.desktop.ExpectText(GetMessageText(1010) + "\r\n" + temporary + "\r\n" +
-                           GetMessageText(1011) + "\r\n" + GetMessageText(1012) + "\r\n" +
-                           GetMessageText(1013));
-    } else {
-      s.desktop.ExpectMessage(c.message);
-    }
-    EXPECT_EQ(SaveCatalogue(s.state, s.desktop, s.files), c.message) << c.what;
-    EXPECT_EQ(s.state.Catalogue, catalogue) << c.what;
-    EXPECT_EQ(s.state.Buffer.EditModel, edit_model) << c.what;
-    EXPECT_EQ(s.Temporaries(), c.temporaries) << c.what;
-    EXPECT_EQ(s.files.created,
-              c.written ? std::vector<std::string>{temporary} : std::vector<std::string>{})
-        << c.what;
-    if (c.message == msg::kTemporaryKept) {
-      EXPECT_EQ(ReadCatalogueText(s.folder.Read("tarvo_param.vfd~0"), '.').models.at(0).ModelName,
-                "B2");
-    }
-    EXPECT_EQ(s.folder.Read(kCatalogue), kOldBytes) << c.what;
-  }
 }
 
 }  // namespace

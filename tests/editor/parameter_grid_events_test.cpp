@@ -47,6 +47,8 @@ TEST(GridEventsPr, ProtectedNumbersCannotBeTypedInOrOut) {
       {"ordinary renumbering", 1, "6", 0, "6"},
       {"cleared", 1, "", 0, ""},
       {"into the range", 1, "920", msg::kProtectedNoEdit, "5"},
+      {"its last number", 1, "939", msg::kProtectedNoEdit, "5"},
+      {"just above it", 1, "940", 0, "940"},
       {"zeros hide no number", 1, "0905", msg::kProtectedNoEdit, "5"},
       {"new row into the range", 3, "920", msg::kProtectedNoEdit, "0"},
       {"out of the range", 2, "6", msg::kProtectedNoEdit, "905"},

@@ -11,8 +11,10 @@
 
 namespace pfedit::gui::test {
 
-// Plays the user once the modal dialog is up; a dialog the step left open is
-// closed by force, so a failing test cannot hang. With PFEDIT_GRAB_DIR set,
+// Plays the user once the modal dialog is up. Every step ends by closing the
+// dialog through its controls, so a dialog the step left open is a view that
+// did not forward the close to its logic: it fails, and is closed by force so
+// that the test cannot hang. With PFEDIT_GRAB_DIR set,
 // the dialog as first shown is saved there for a look by eye (at any
 // QT_SCALE_FACTOR).
 inline void WhenShown(std::function<void(QDialog&)> step) {
@@ -26,7 +28,10 @@ inline void WhenShown(std::function<void(QDialog&)> step) {
       dialog->grab().save(QDir(grab_dir).filePath(dialog->objectName() + ".png"));
     }
     step(*dialog);
-    if (dialog->isVisible()) dialog->done(0);
+    if (dialog->isVisible()) {
+      dialog->done(0);
+      QFAIL("the dialog stayed open after the step");
+    }
   });
 }
 

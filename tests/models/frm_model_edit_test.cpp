@@ -41,17 +41,6 @@ struct Fixture {
   pfedit::test::ScriptedDesktop desktop;
 };
 
-TEST(LargeCapacityFileName, GoesBeforeTheSeriesOrTheLastEightCharacters) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"qx_m520_a01.vfd", "qx_m520l_a01.vfd"},
-      {"qx_m520_a01-a1.vfd", "qx_m520l_a01-a1.vfd"},
-      // Too short for the rule: never a crash, the letter goes in front.
-      {"a.vfd", "la.vfd"},
-      {"a-b.vfd", "la-b.vfd"},
-      {"", "l"}};
-  for (const auto& [name, large] : cases) EXPECT_EQ(LargeCapacityFileName(name), large) << name;
-}
-
 // The classes offered, as the options and their notes show them, and the
 // selected one: "LS>L" offers both with Large selected.
 std::string Choice(const frmModelEdit& form) {

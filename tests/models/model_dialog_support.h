@@ -1,16 +1,16 @@
 #pragma once
 
-// Catalogues for the model dialogs' tests, and the check that a dialog closed
+// Catalogues and locales for the model dialogs' tests, and the check that a dialog closed
 // without OK left the editor state as it found it.
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <sstream>
 #include <string>
 
 #include "core/editor_state.h"
 #include "core/value_tables.h"
+#include "support/state_dump.h"
 
 namespace pfedit::models::test {
 
@@ -27,30 +27,22 @@ inline ModelRecord Model(std::string name, std::string code5, std::string param_
   return model;
 }
 
+// Decimal separators of the user's locale, for the rated capacity dialog.
+inline int16_t PointLocale(std::string& separator) {
+  separator = ".";
+  return 0;
+}
+inline int16_t CommaLocale(std::string& separator) {
+  separator = ",";
+  return 0;
+}
+
 // The same model under another identity.
 inline ModelRecord WithCode1(ModelRecord model, std::string code1) {
   model.ModelCode1 = std::move(code1);
   return model;
 }
 
-inline std::string ScalarDump(const EditorState& s) {
-  std::ostringstream out;
-  out << s.EditFolder << '|' << s.CatalogueFolder << '|' << s.FileDialogFolder << '|' << s.EditMode
-      << '|' << s.ParametersDirty << s.ModelInfoDirty << s.ModelInfoAccepted << s.ImportedData
-      << '|' << s.SelectedModelName << '|' << s.SelectedModelCode1 << '|' << s.SelectedModelCode2
-      << '|' << s.SelectedModelCode5 << '|' << s.SelectedCapacityClass << '|' << s.EditCapacityClass
-      << '|' << s.HelpFilePath << '|' << s.ListPosition << '|' << s.EditModelType << '|'
-      << s.CapacityDialogMode << '|' << s.CapacityDialogRow << '|' << s.Buffer.RecordCount;
-  return out.str();
-}
-
-inline void ExpectStateUnchanged(const EditorState& before, const EditorState& after,
-                                 const std::string& where) {
-  EXPECT_EQ(ScalarDump(after), ScalarDump(before)) << where;
-  EXPECT_TRUE(after.Catalogue == before.Catalogue) << where;
-  EXPECT_TRUE(after.Buffer.EditModel == before.Buffer.EditModel) << where;
-  EXPECT_TRUE(after.Buffer.ModelInfoDraft == before.Buffer.ModelInfoDraft) << where;
-  EXPECT_TRUE(after.Buffer.ParameterList == before.Buffer.ParameterList) << where;
-}
+using pfedit::test::ExpectStateUnchanged;
 
 }  // namespace pfedit::models::test

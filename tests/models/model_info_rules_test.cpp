@@ -267,15 +267,5 @@ TEST(StateTest, DraftAndEditModelUseTheirOwnClass) {
   EXPECT_EQ(state.Buffer.EditModel.ParamFile, "qx_m520scl_a01-a1.vfd");
 }
 
-TEST(FourRatingTest, FollowsTheKindOfModelCode2) {
-  ModelRecord m;
-  const auto four = [&m](const char* code2) {
-    m.ModelCode2 = code2;
-    return IsFourRatingModel(m);
-  };
-  EXPECT_TRUE(four("0x00010000"));
-  EXPECT_FALSE(four("0xFF00FFFF"));
-}
-
 }  // namespace
 }  // namespace pfedit

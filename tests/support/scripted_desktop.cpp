@@ -76,6 +76,11 @@ bool ScriptedDesktop::OpenHelp(const std::string& path) {
   return help_opens;
 }
 
+bool ScriptedDesktop::ShowHelpPage(const std::string& path) {
+  help_pages_shown.push_back(path);
+  return help_viewer_shows;
+}
+
 void ScriptedDesktop::RunModal(DialogLogic& dialog) {
   const Step step = Next(std::string("dialog ") + dialog.FormName());
   if (step.kind != Step::kDialog) {

@@ -53,17 +53,20 @@ class ScriptedDesktop : public Desktop {
   void SetClipboardText(const std::string& text) override { clipboard = text; }
   std::string ChooseFile(const FileDialogRequest& request) override;
   bool OpenHelp(const std::string& path) override;
+  bool ShowHelpPage(const std::string& path) override;
   void RunModal(DialogLogic& dialog) override;
   void ShowPopupMenu(PopupMenu menu, int x, int y) override { popups.push_back({menu, x, y}); }
 
   std::vector<MessageBox> boxes;                // every box shown, in order
   std::vector<FileDialogRequest> file_dialogs;  // every file dialog shown
   std::vector<std::string> help_opened;         // every help path opened
+  std::vector<std::string> help_pages_shown;    // every page of the own viewer
   std::vector<PopupRequest> popups;             // every pop-up menu opened
   std::string clipboard;
   int wait_cursor_depth = 0;
   int max_wait_cursor_depth = 0;
-  bool help_opens = true;  // what OpenHelp reports
+  bool help_opens = true;         // what OpenHelp reports
+  bool help_viewer_shows = true;  // what ShowHelpPage reports
 
  private:
   struct Step {

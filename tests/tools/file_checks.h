@@ -6,12 +6,16 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "catalogue/catalogue_reader.h"
+#include "catalogue/catalogue_writer.h"
 #include "core/editor_state.h"
+#include "core/paths.h"
+#include "paramfile/parameter_file.h"
 
 namespace pfedit::test {
 
@@ -27,6 +31,33 @@ inline std::vector<std::string> ParameterFilesOf(const ModelRecord& model) {
   if (model.CapacityClass != kClassLarge) names.push_back(model.ParamFile);
   if (model.CapacityClass != kClassSmall) names.push_back(InsertLargeCapacityMark(model.ParamFile));
   return names;
+}
+
+struct FolderContents {
+  CatalogueReadResult catalogue;
+  std::map<std::string, std::vector<ParameterRecord>> files;  // by name
+};
+
+// Reads a folder's catalogue and the parameter files of its models: every
+// file must read without failure and be written back byte for byte (over 256
+// models, the catalogue up to the last model taken).
+inline FolderContents ExpectFolderRoundTrips(const std::string& folder) {
+  FolderContents contents;
+  const std::string catalogue = ReadBytes(JoinPath(folder, kCatalogueFileName));
+  contents.catalogue = ReadCatalogueText(catalogue, '.');
+  EXPECT_EQ(contents.catalogue.status, 0);
+  const std::string written = FormatCatalogue(contents.catalogue.models);
+  EXPECT_EQ(contents.catalogue.overflow ? catalogue.substr(0, written.size()) : catalogue, written);
+  for (const ModelRecord& model : contents.catalogue.models) {
+    for (const std::string& name : ParameterFilesOf(model)) {
+      const std::string text = ReadBytes(JoinPath(folder, name));
+      const ParameterReadResult read = ReadParameterText(text, '.');
+      EXPECT_EQ(read.status, 0) << name << " record " << read.records_read;
+      EXPECT_EQ(ParameterFileText(read.records), text) << name;
+      contents.files[name] = read.records;
+    }
+  }
+  return contents;
 }
 
 // A folder exercises every path of the editor when its catalogue shows every

@@ -9,8 +9,6 @@
 #include <vector>
 
 #include "catalogue/catalogue_reader.h"
-#include "catalogue/catalogue_writer.h"
-#include "core/paths.h"
 #include "file_checks.h"
 #include "paramfile/parameter_file.h"
 #include "support/temp_folder.h"
@@ -28,24 +26,15 @@ TEST(GeneratedFolder, ReadersTakeEveryFileAndWritersGiveTheSameBytes) {
     const std::string folder = temp.File("generated");
     ASSERT_TRUE(WriteSampleFolder(folder, models, rows));
 
-    const std::string catalogue = test::ReadBytes(JoinPath(folder, kCatalogueFileName));
-    const CatalogueReadResult read = ReadCatalogueText(catalogue, '.');
-    ASSERT_EQ(read.status, 0);
-    ASSERT_EQ(read.models.size(), static_cast<std::size_t>(std::min(models, 256)));
-    EXPECT_EQ(read.overflow, models > 256);
-    const std::string written = FormatCatalogue(read.models);
-    EXPECT_EQ(read.overflow ? catalogue.substr(0, written.size()) : catalogue, written);
-
-    for (std::size_t i = 0; i < read.models.size(); ++i) {
-      const std::vector<std::string> names = test::ParameterFilesOf(read.models[i]);
-      ASSERT_EQ(ParameterFileNames(static_cast<int>(i)), names) << read.models[i].ModelName;
-      for (const std::string& name : names) {
-        const std::string text = test::ReadBytes(JoinPath(folder, name));
-        const ParameterReadResult records = ReadParameterText(text, '.');
-        ASSERT_EQ(records.status, 0) << name << " record " << records.records_read;
-        EXPECT_EQ(records.records.size(), static_cast<std::size_t>(rows)) << name;
-        EXPECT_EQ(ParameterFileText(records.records), text) << name;
-      }
+    const test::FolderContents contents = test::ExpectFolderRoundTrips(folder);
+    const ModelCatalogue& read = contents.catalogue.models;
+    ASSERT_EQ(read.size(), static_cast<std::size_t>(std::min(models, 256)));
+    EXPECT_EQ(contents.catalogue.overflow, models > 256);
+    for (std::size_t i = 0; i < read.size(); ++i) {
+      EXPECT_EQ(ParameterFileNames(static_cast<int>(i)), test::ParameterFilesOf(read[i]));
+    }
+    for (const auto& [name, records] : contents.files) {
+      EXPECT_EQ(records.size(), static_cast<std::size_t>(rows)) << name;
     }
   }
 }
