@@ -216,7 +216,40 @@ struct Editor {
     return Choose(MenuItem::mnuFileFolder);
   }
   bool Choose(MenuItem item) { return user.Choose(view, item); }
-  // The check's boxes that every Save of a list starts with.
+  // The model selection dialog: the line of `model`, then OK.
+  void ExpectSelection(const QString& model) {
+    user.Form("frmModelEdit", [model](QWidget& dialog) {
+      ClickModel(dialog, model);
+      Control<QPushButton>(dialog, "CmdOK")->click();
+    });
+  }
+  // The model information dialog of New: the special name typed, then OK.
+  void ExpectSpecialName(const QString& name) {
+    user.Form("frm_ModelInfo", [name](QWidget& dialog) {
+      auto* box = Control<QLineEdit>(dialog, "txtSpe");
+      box->setFocus();
+      QTest::keyClicks(box, name);
+      Control<QPushButton>(dialog, "CmdOK")->click();
+    });
+  }
+  // Types a new name over the first row's by keyboard, as in a spreadsheet:
+  // the first key starts the edit, Enter ends it.
+  bool RetypeFirstName(const QString& name) {
+    view.activateWindow();
+    if (!QTest::qWaitForWindowActive(&view)) return false;
+    TableView* grid = view.Grid();
+    grid->setFocus();
+    grid->setCurrentIndex(grid->Adapter()->index(0, editor::kColName - 1));
+    QTest::keyClicks(grid, name.left(1));
+    if (!grid->Editing()) return false;
+    QTest::keyClicks(QApplication::focusWidget(), name.mid(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    // The grid hands the text to its rules once the editor has closed.
+    return QTest::qWaitFor([&] {
+      return !grid->Editing() && form.sprParaList.Text(editor::kColName, 1) == ToAnsi(name);
+    });
+  }
+  // The check's boxes that every Save or Export of a list starts with.
   void ExpectCheckPassed() {
     user.Box(msg::kRunningCheck, QMessageBox::Ok);
     user.Box(msg::kNoError, QMessageBox::Ok);
@@ -248,23 +281,10 @@ class WalkthroughTest : public QObject {
     QVERIFY(e.OpenFolder(e.first));
     QCOMPARE(e.view.findChild<QLabel*>(QStringLiteral("lblFilePass"))->text(), e.first);
 
-    e.user.Form("frmModelEdit", [](QWidget& dialog) {
-      ClickModel(dialog, QStringLiteral("QX-M520-A1"));
-      Control<QPushButton>(dialog, "CmdOK")->click();
-    });
+    e.ExpectSelection(QStringLiteral("QX-M520-A1"));
     QVERIFY(e.Choose(MenuItem::mnuModelEdit));
     QVERIFY(e.view.windowTitle().contains(QStringLiteral("QX-M520-A1")));
-
-    e.view.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&e.view));
-    TableView* grid = e.view.Grid();
-    grid->setFocus();
-    grid->setCurrentIndex(grid->Adapter()->index(0, editor::kColName - 1));
-    QTest::keyClicks(grid, QStringLiteral("W"));
-    QVERIFY(grid->Editing());
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("alk speed"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(!grid->Editing());
+    QVERIFY(e.RetypeFirstName(QStringLiteral("Walk speed")));
     QVERIFY(e.view.Action(MenuItem::mnuFileSave)->isEnabled());
 
     e.ExpectCheckPassed();
@@ -302,16 +322,8 @@ class WalkthroughTest : public QObject {
     QVERIFY(e.OpenFolder(e.first));
     const ModelCatalogue before = e.state.Catalogue;
 
-    e.user.Form("frmModelEdit", [](QWidget& dialog) {
-      ClickModel(dialog, QStringLiteral("QX-A740"));
-      Control<QPushButton>(dialog, "CmdOK")->click();
-    });
-    e.user.Form("frm_ModelInfo", [](QWidget& dialog) {
-      auto* name = Control<QLineEdit>(dialog, "txtSpe");
-      name->setFocus();
-      QTest::keyClicks(name, QStringLiteral("w7"));
-      Control<QPushButton>(dialog, "CmdOK")->click();
-    });
+    e.ExpectSelection(QStringLiteral("QX-A740"));
+    e.ExpectSpecialName(QStringLiteral("w7"));
     QVERIFY(e.Choose(MenuItem::mnuModelNewMaking));
     const ModelRecord made = e.state.Buffer.EditModel;
     QVERIFY(!made.ModelName.empty());
@@ -322,7 +334,7 @@ class WalkthroughTest : public QObject {
     e.user.Form("frmModelAdd", [&placed](QWidget& dialog) {
       auto* upper = Control<QPushButton>(dialog, "cmdUpper");
       auto* list = Control<TableView>(dialog, "sprModelList");
-      while (list->currentIndex().row() > 1) upper->click();
+      for (int row = list->currentIndex().row(); row > 1; --row) upper->click();
       placed = list->model()->index(1, 0).data().toString();
       Control<QPushButton>(dialog, "CmdOK")->click();
     });
