@@ -287,12 +287,20 @@ class WalkthroughTest : public QObject {
     QVERIFY(e.RetypeFirstName(QStringLiteral("Walk speed")));
     QVERIFY(e.view.Action(MenuItem::mnuFileSave)->isEnabled());
 
+    // Enter where the list position dialog opens keeps the entry in place.
+    const ModelCatalogue before = e.state.Catalogue;
     e.ExpectCheckPassed();
     e.user.Form("frmModelAdd",
-                [](QWidget& dialog) { Control<QPushButton>(dialog, "CmdOK")->click(); });
+                [](QWidget& dialog) { QTest::keyClick(dialog.focusWidget(), Qt::Key_Return); });
     e.user.Box(msg::kConfirmOverwrite, QMessageBox::Yes);
     QVERIFY(e.Choose(MenuItem::mnuFileSave));
     QVERIFY(!e.view.Action(MenuItem::mnuFileSave)->isEnabled());
+    const CatalogueReadResult read =
+        ReadCatalogueFile(CatalogueFilePath(e.first.toStdString()), '.');
+    QCOMPARE(read.models.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+      QCOMPARE(read.models[i].ModelName, before[i].ModelName);
+    }
 
     // Every record the grid showed comes back byte for byte but the renamed
     // one; the records hidden by their display code are not part of the list
