@@ -7,6 +7,8 @@
 #                       format check, short fuzzing
 #   make fuzz           fuzz longer: FUZZ_SECONDS per fuzzer (default 300)
 #   make bench          build and run the benchmarks
+#   make soak           kill pfedit-cli SOAK_KILLS times (default 1000) while it
+#                       writes and check every file after each kill
 #   make release        optimised build in build/release
 #   make screenshots    retake the pictures in docs/images (README, help pages)
 #   make format         reformat the tracked sources in place
@@ -18,6 +20,7 @@ SHELL := /bin/bash
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 300
+SOAK_KILLS ?= 1000
 # Time for all fuzzers together in `make test`.
 FUZZ_SMOKE_SECONDS ?= 60
 FUZZ_CXX ?= $(shell command -v clang++-14 || command -v clang++ || echo clang++-14)
@@ -28,10 +31,10 @@ FUZZERS := $(wildcard fuzz/*_fuzzer.cpp)
 # Steps of `make test`, in order.
 TEST_STEPS := test-debug test-asan test-noqt test-windows format-check fuzz-smoke
 
-.PHONY: build deps run test $(TEST_STEPS) fuzz bench release screenshots format clean help
+.PHONY: build deps run test $(TEST_STEPS) fuzz bench soak release screenshots format clean help
 
 help:
-	@sed -n '3,14p' Makefile | sed 's/^# \{0,1\}//'
+	@sed -n '3,16p' Makefile | sed 's/^# \{0,1\}//'
 
 deps:
 	@$(SCRIPTS)/deps.sh
@@ -133,6 +136,11 @@ bench: deps
 	if [[ -z "$$benches" ]]; then echo "bench: no benchmarks built"; exit 0; fi; \
 	for b in $$benches; do echo "===== $$b"; "$$b"; done; \
 	echo "bench: ran $$(wc -w <<<"$$benches") benchmark programs"
+
+# Not part of make test, which runs a short soak of 100 kills among its tests.
+soak: deps
+	$(call configure_and_build,noqt)
+	build/noqt/bin/pfedit-soak --kills $(SOAK_KILLS) build/noqt/bin/pfedit-cli build/soak
 
 # The editor's own windows over the sample folder, drawn offscreen with a
 # fixed style and font, so the same sources give the same pictures.

@@ -107,7 +107,7 @@ std::string CheckReport(const std::string& path, std::string_view bytes, const G
     const std::size_t source = check.row_sources[static_cast<std::size_t>(fault.row - 1)];
     const int line = source < lines.size() ? lines[source] : 0;
     const std::string message = GetMessageText(editor::CheckFaultMessage(fault.code));
-    const std::string& pr = grid.Text(kColPr, fault.row);
+    const std::string pr(grid.Text(kColPr, fault.row));
     if (json) {
       JsonObject object;
       object.Number("line", line);
@@ -121,7 +121,7 @@ std::string CheckReport(const std::string& path, std::string_view bytes, const G
       output += object.Close();
     } else {
       output += path + ":" + std::to_string(line) + ": Pr " + pr + ": " +
-                grid.Text(fault.column, 0) + ": " + message + "\n";
+                std::string(grid.Text(fault.column, 0)) + ": " + message + "\n";
     }
     first = false;
   }

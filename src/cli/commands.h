@@ -4,7 +4,8 @@
 // returns the process exit status: 0 success, 1 a file could not be read or
 // the output could not be written, 2 a usage error. check differs, so that a
 // script can tell a failed check from a file it could not check: 0 passed,
-// 1 faults found, 2 a file that could not be read or a usage error.
+// 1 faults found, 2 a file that could not be read or a usage error. export
+// gives 1 both for faults and for a message the editor would show in a box.
 
 #include <cstddef>
 #include <ostream>
@@ -12,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_system.h"
 #include "core/message_ids.h"
 #include "core/records.h"
 #include "core/table_model.h"
@@ -34,6 +36,10 @@ int RunList(const Args& args, std::ostream& out, std::ostream& err);
 int RunShow(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
 int RunImport(const Args& args, std::ostream& out, std::ostream& err);
+int RunExport(const Args& args, std::ostream& out, std::ostream& err);
+// export, writing through the given file system (benchmarks leave the
+// flushes out this way).
+int RunExportWith(const Args& args, std::ostream& out, std::ostream& err, FileSystem& files);
 
 // A parameter list after the editor's check: the grid as the editor loads
 // it, checked and sorted, and for each row the index of its record.
@@ -46,7 +52,6 @@ struct GridCheck {
 // Parameter Check on it. At most INT16_MAX records, as the editor holds.
 void CheckParameterRecords(std::vector<ParameterRecord> records, char decimal_mark,
                            GridCheck* check);
-
 // The report `check` prints for a checked list whose file held `bytes`: a
 // line per fault naming the file's line, then the count; with json one
 // object.

@@ -24,7 +24,12 @@ constexpr const char* kUsage =
     "  import FOLDER IN.vf_   File > Import of IN, then File > Save into FOLDER's catalogue\n"
     "                         [--position N] [--yes] [--json]; an existing parameter\n"
     "                         file is overwritten only with --yes; exit 0 saved,\n"
-    "                         1 check faults or a message (PATH: NNNN: text), 2 usage.\n";
+    "                         1 check faults or a message (PATH: NNNN: text), 2 usage.\n"
+    "  export FOLDER POSITION OUT.vf_\n"
+    "                         File > Export of the model at POSITION (from 1) of FOLDER's\n"
+    "                         catalogue: checked as check does, then written to OUT\n"
+    "                         [--class small|large, needed for a model of both classes]\n"
+    "                         [--json]; exit 0 written, 1 faults or a message, 2 usage.\n";
 
 }  // namespace
 
@@ -72,7 +77,7 @@ int RunCommand(const Args& args, std::ostream& out, std::ostream& err) {
   using Command = int (*)(const Args&, std::ostream&, std::ostream&);
   const std::map<std::string, Command> commands{
       {"messages", RunMessages}, {"list", RunList},     {"show", RunShow},
-      {"check", RunCheck},       {"import", RunImport},
+      {"check", RunCheck},       {"export", RunExport}, {"import", RunImport},
   };
   const auto command = commands.find(first);
   if (command == commands.end()) {

@@ -92,7 +92,7 @@ std::string WholeNumberCellText(std::string_view text) {
   return number ? std::to_string(*number) : std::string(text);
 }
 
-CellSortKey SortKeyOf(const CellType& type, const std::string& text, int value) {
+CellSortKey SortKeyOf(const CellType& type, std::string_view text, int value) {
   CellSortKey key;
   switch (type.kind) {
     case CellKind::kWholeNumber: {

@@ -53,7 +53,7 @@ struct CellSortKey {
   std::string_view text;  // points into the cell
   DecimalNumber decimal;  // points into the cell
 };
-CellSortKey SortKeyOf(const CellType& type, const std::string& text, int value);
+CellSortKey SortKeyOf(const CellType& type, std::string_view text, int value);
 // Negative, zero or positive as a sorts before, with or after b.
 int CompareSortKeys(const CellSortKey& a, const CellSortKey& b);
 

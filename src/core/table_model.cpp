@@ -9,13 +9,13 @@
 namespace pfedit {
 namespace {
 
-const std::string kNoText;
 const std::vector<std::string> kNoItems;
 
 }  // namespace
 
 TableModel::TableModel(int columns, int rows) {
   types_.push_back(TypeEntry{CellType(), {}});
+  styles_.emplace_back();
   columns_.resize(1);
   columns_[0].width = 500;
   SetColumnCount(columns);
@@ -44,22 +44,19 @@ void TableModel::Notify(Call call) {
 
 // ---- Size
 
-TableModel::Row TableModel::NewRow() const {
-  Row row;
-  row.cells.resize(static_cast<size_t>(ColumnCount()));
-  return row;
-}
-
 void TableModel::SetRowCount(int rows) {
+  ForgetLocated();
   rows = std::max(rows, 0);
   const int old_count = RowCount();
   if (rows > old_count) {
     Notify([&](TableViewListener& l) { l.RowsAboutToBeInserted(old_count + 1, rows); });
-    rows_.resize(static_cast<size_t>(rows), NewRow());
+    rows_.resize(static_cast<size_t>(rows));
+    ForgetLocated();
     Notify([&](TableViewListener& l) { l.RowsInserted(old_count + 1, rows); });
   } else if (rows < old_count) {
     Notify([&](TableViewListener& l) { l.RowsAboutToBeRemoved(rows + 1, old_count); });
     rows_.erase(rows_.begin() + rows, rows_.end());
+    ForgetLocated();
     Notify([&](TableViewListener& l) { l.RowsRemoved(rows + 1, old_count); });
   }
   ClampPositions();
@@ -70,13 +67,19 @@ void TableModel::SetColumnCount(int columns) {
   const int old_count = ColumnCount();
   if (columns == old_count) return;
   const bool growing = columns > old_count;
+  ForgetLocated();
   const int first = std::min(columns, old_count) + 1;
   const int last = std::max(columns, old_count);
   Notify([&](TableViewListener& l) {
     growing ? l.ColumnsAboutToBeInserted(first, last) : l.ColumnsAboutToBeRemoved(first, last);
   });
   columns_.resize(static_cast<size_t>(columns) + 1);
-  for (Row& row : rows_) row.cells.resize(static_cast<size_t>(columns));
+  if (!growing) {
+    for (Row& row : rows_) {
+      row.cells.resize(Locate(row.cells, columns + 1).begin);
+      ForgetLocated();
+    }
+  }
   Notify([&](TableViewListener& l) {
     growing ? l.ColumnsInserted(first, last) : l.ColumnsRemoved(first, last);
   });
@@ -109,25 +112,158 @@ void TableModel::ClampPositions() {
 
 // ---- Cells
 
-const TableModel::Cell* TableModel::Find(int column, int row) const {
-  if (!IsDataCell(column, row)) return nullptr;
-  return &rows_[static_cast<size_t>(row) - 1].cells[static_cast<size_t>(column) - 1];
+namespace {
+
+// Writes the varint at `out`, which has room for ten bytes; returns its size.
+std::size_t PutVarint(char* out, uint64_t value) {
+  std::size_t size = 0;
+  while (value >= 0x80) {
+    out[size++] = static_cast<char>((value & 0x7F) | 0x80);
+    value >>= 7;
+  }
+  out[size++] = static_cast<char>(value);
+  return size;
 }
 
-TableModel::Cell* TableModel::Find(int column, int row) {
-  if (!IsDataCell(column, row)) return nullptr;
-  return &rows_[static_cast<size_t>(row) - 1].cells[static_cast<size_t>(column) - 1];
+// The buffer is the model's own, so it is never short of a varint's bytes.
+uint64_t GetVarint(std::string_view bytes, std::size_t& position) {
+  uint64_t value = 0;
+  for (int shift = 0; position < bytes.size(); shift += 7) {
+    const auto byte = static_cast<unsigned char>(bytes[position++]);
+    value |= static_cast<uint64_t>(byte & 0x7F) << shift;
+    if (byte < 0x80) break;
+  }
+  return value;
 }
 
-const std::string& TableModel::Text(int column, int row) const {
+// A list cell's bytes: none for no item, else the index + 1.
+std::string ListBytes(int index) {
+  char bytes[10];
+  return std::string(bytes, index >= 0 ? PutVarint(bytes, static_cast<uint64_t>(index) + 1) : 0);
+}
+
+int ListIndexOfBytes(std::string_view bytes) {
+  std::size_t position = 0;
+  return bytes.empty() ? -1 : static_cast<int>(GetVarint(bytes, position)) - 1;
+}
+
+// Grows the buffer to at least `size` with a little room, so that filling a
+// row cell by cell moves it a few times, and never doubles it as std::string
+// would: a loaded grid is mostly these buffers.
+void MakeRoom(std::string& buffer, std::size_t size) {
+  if (size <= buffer.capacity()) return;
+  std::string grown;
+  grown.reserve(size + size / 8 + 16);
+  grown.append(buffer);
+  buffer.swap(grown);
+}
+
+}  // namespace
+
+TableModel::Slot TableModel::Locate(const std::string& cells, int column) const {
+  std::vector<std::size_t>& begins = located_.begins;
+  if (located_.cells != &cells) {
+    begins.clear();
+    for (std::size_t position = 0; position < cells.size();) {
+      begins.push_back(position);
+      GetVarint(cells, position);
+      position += static_cast<std::size_t>(GetVarint(cells, position));
+    }
+    begins.push_back(cells.size());
+    located_.cells = &cells;
+  }
+  Slot slot;
+  slot.cells = static_cast<int>(begins.size()) - 1;
+  if (column > slot.cells) {
+    slot.begin = slot.bytes = slot.end = cells.size();
+    return slot;
+  }
+  std::size_t position = begins[static_cast<std::size_t>(column) - 1];
+  slot.begin = position;
+  slot.style = static_cast<uint32_t>(GetVarint(cells, position));
+  const auto length = static_cast<std::size_t>(GetVarint(cells, position));
+  slot.bytes = position;
+  slot.end = position + length;
+  slot.present = true;
+  return slot;
+}
+
+std::string_view TableModel::TextOf(const Row& row, const Slot& slot) const {
+  const std::string_view bytes(row.cells.data() + slot.bytes, slot.end - slot.bytes);
+  const TypeEntry& entry = EntryOf(slot.style);
+  if (entry.type.kind != CellKind::kList) return bytes;
+  const int index = ListIndexOfBytes(bytes);
+  return index >= 0 && static_cast<std::size_t>(index) < entry.items.size()
+             ? std::string_view(entry.items[static_cast<std::size_t>(index)])
+             : std::string_view();
+}
+
+void TableModel::WriteCell(std::string& cells, int column, uint32_t style, std::string_view bytes) {
+  std::string own;
+  if (bytes.data() >= cells.data() && bytes.data() < cells.data() + cells.size()) {
+    own.assign(bytes);
+    bytes = own;
+  }
+  char header[20];
+  std::size_t header_size = PutVarint(header, style);
+  header_size += PutVarint(header + header_size, bytes.size());
+  const Slot slot = Locate(cells, column);
+  std::vector<std::size_t>& begins = located_.begins;
+  if (!slot.present) {
+    if (style == 0 && bytes.empty()) return;  // as a missing cell reads
+    // Empty cells of style 0 up to this one.
+    begins.pop_back();
+    for (int missing = slot.cells + 1; missing < column; ++missing) {
+      begins.push_back(cells.size() + 2 * static_cast<std::size_t>(missing - slot.cells - 1));
+    }
+    const auto padding = static_cast<std::size_t>(column - 1 - slot.cells) * 2;
+    MakeRoom(cells, cells.size() + padding + header_size + bytes.size());
+    cells.append(padding, '\0');
+    begins.push_back(cells.size());
+    cells.append(header, header_size);
+    cells += bytes;
+    begins.push_back(cells.size());
+    return;
+  }
+  MakeRoom(cells, cells.size() - (slot.end - slot.begin) + header_size + bytes.size());
+  cells.replace(slot.bytes, slot.end - slot.bytes, bytes.data(), bytes.size());
+  cells.replace(slot.begin, slot.bytes - slot.begin, header, header_size);
+  // The cells after this one moved by the change of its size.
+  const std::size_t old_size = slot.end - slot.begin;
+  for (std::size_t i = static_cast<std::size_t>(column); i < begins.size(); ++i) {
+    begins[i] = begins[i] - old_size + header_size + bytes.size();
+  }
+}
+
+uint32_t TableModel::StyleId(const Style& style) {
+  // Rows are set up cell by cell, column after column, in the same styles.
+  if (last_style_ < styles_.size() && styles_[last_style_] == style) return last_style_;
+  const auto found = std::find(styles_.begin(), styles_.end(), style);
+  last_style_ = static_cast<uint32_t>(found - styles_.begin());
+  if (found == styles_.end()) styles_.push_back(style);
+  return last_style_;
+}
+
+template <typename Change>
+bool TableModel::Restyle(int column, int row, Change change) {
+  if (!IsDataCell(column, row)) return false;
+  std::string& cells = RowAt(row).cells;
+  const Slot slot = Locate(cells, column);
+  Style style = styles_[slot.style];
+  change(style);
+  if (style == styles_[slot.style]) return false;
+  const uint32_t id = StyleId(style);
+  WriteCell(cells, column, id, std::string_view(cells).substr(slot.bytes, slot.end - slot.bytes));
+  return true;
+}
+
+std::string_view TableModel::Text(int column, int row) const {
   if (row == 0 && column >= 0 && column <= ColumnCount()) {
     return columns_[static_cast<size_t>(column)].header;
   }
-  if (column == 0 && row >= 1 && row <= RowCount()) {
-    return rows_[static_cast<size_t>(row) - 1].header;
-  }
-  const Cell* cell = Find(column, row);
-  return cell != nullptr ? cell->text : kNoText;
+  if (column == 0 && row >= 1 && row <= RowCount()) return RowAt(row).header;
+  if (!IsDataCell(column, row)) return {};
+  return TextOf(RowAt(row), column);
 }
 
 void TableModel::SetText(int column, int row, std::string_view text) {
@@ -137,87 +273,89 @@ void TableModel::SetText(int column, int row, std::string_view text) {
     return;
   }
   if (column == 0 && row >= 1 && row <= RowCount()) {
-    rows_[static_cast<size_t>(row) - 1].header.assign(text);
+    RowAt(row).header.assign(text);
     Notify([&](TableViewListener& l) { l.HeadersChanged(false, row, row); });
     return;
   }
-  Cell* cell = Find(column, row);
-  if (cell != nullptr && Assign(*cell, text)) {
+  if (IsDataCell(column, row) && Assign(column, row, text)) {
     ForgetViewRowHeight(row);
     Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
   }
 }
 
-bool TableModel::Assign(Cell& cell, std::string_view text) const {
-  const TypeEntry& entry = EntryOf(cell);
+bool TableModel::Assign(int column, int row, std::string_view text) {
+  std::string& cells = RowAt(row).cells;
+  const Slot slot = Locate(cells, column);
+  const TypeEntry& entry = EntryOf(slot.style);
+  const std::string_view bytes = std::string_view(cells).substr(slot.bytes, slot.end - slot.bytes);
   switch (entry.type.kind) {
     case CellKind::kList:
-      return AssignValue(cell, ListIndexOf(entry.items, text));
+      return AssignValue(column, row, ListIndexOf(entry.items, text));
     case CellKind::kCheckBox:
-      return AssignValue(cell, CheckBoxValueOf(text));
+      return AssignValue(column, row, CheckBoxValueOf(text));
     case CellKind::kWholeNumber: {
       // "007" and "7" are one number: keeping the typed zeros would let them
       // reach the file and make equal numbers compare as different texts.
-      std::string plain = WholeNumberCellText(text);
-      if (cell.text == plain) return false;
-      cell.text = std::move(plain);
+      const std::string plain = WholeNumberCellText(text);
+      if (bytes == plain) return false;
+      WriteCell(cells, column, slot.style, plain);
       return true;
     }
     default:
-      if (cell.text == text) return false;
-      cell.text.assign(text);
+      if (bytes == text) return false;
+      WriteCell(cells, column, slot.style, text);
       return true;
   }
 }
 
-bool TableModel::AssignValue(Cell& cell, int value) const {
-  const TypeEntry& entry = EntryOf(cell);
+bool TableModel::AssignValue(int column, int row, int value) {
+  std::string& cells = RowAt(row).cells;
+  const Slot slot = Locate(cells, column);
+  const TypeEntry& entry = EntryOf(slot.style);
+  std::string wanted;
   switch (entry.type.kind) {
-    case CellKind::kList: {
-      const bool valid = value >= 0 && static_cast<size_t>(value) < entry.items.size();
-      const int index = valid ? value : -1;
-      const std::string& text = valid ? entry.items[static_cast<size_t>(index)] : kNoText;
-      if (cell.value == index && cell.text == text) return false;
-      cell.value = index;
-      cell.text = text;
-      return true;
-    }
-    case CellKind::kCheckBox: {
-      const int ticked = value != 0 ? 1 : 0;
-      const char* const text = ticked != 0 ? "1" : "0";
-      if (cell.value == ticked && cell.text == text) return false;
-      cell.value = ticked;
-      cell.text = text;
-      return true;
-    }
-    default: {
-      const std::string text = std::to_string(value);
-      if (cell.text == text) return false;
-      cell.text = text;
-      return true;
-    }
+    case CellKind::kList:
+      wanted =
+          ListBytes(value >= 0 && static_cast<size_t>(value) < entry.items.size() ? value : -1);
+      break;
+    case CellKind::kCheckBox:
+      wanted = value != 0 ? "1" : "0";
+      break;
+    default:
+      wanted = std::to_string(value);
+      break;
   }
+  if (std::string_view(cells).substr(slot.bytes, slot.end - slot.bytes) == wanted) return false;
+  WriteCell(cells, column, slot.style, wanted);
+  return true;
 }
 
 int TableModel::Value(int column, int row) const {
-  const Cell* cell = Find(column, row);
-  if (cell == nullptr) return 0;
-  const CellKind kind = EntryOf(*cell).type.kind;
-  if (kind == CellKind::kList || kind == CellKind::kCheckBox) return cell->value;
-  return NumberOfCellText(cell->text);
+  if (!IsDataCell(column, row)) return 0;
+  const Row& target = RowAt(row);
+  const Slot slot = Locate(target.cells, column);
+  const std::string_view bytes =
+      std::string_view(target.cells).substr(slot.bytes, slot.end - slot.bytes);
+  switch (EntryOf(slot.style).type.kind) {
+    case CellKind::kList:
+      return ListIndexOfBytes(bytes);
+    case CellKind::kCheckBox:
+      return bytes == "1" ? 1 : 0;
+    default:
+      return NumberOfCellText(bytes);
+  }
 }
 
 void TableModel::SetValue(int column, int row, int value) {
-  Cell* cell = Find(column, row);
-  if (cell != nullptr && AssignValue(*cell, value)) {
+  if (IsDataCell(column, row) && AssignValue(column, row, value)) {
     ForgetViewRowHeight(row);
     Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
   }
 }
 
 const CellType& TableModel::Type(int column, int row) const {
-  const Cell* cell = Find(column, row);
-  return cell != nullptr ? EntryOf(*cell).type : types_[0].type;
+  if (!IsDataCell(column, row)) return types_[0].type;
+  return EntryOf(Locate(RowAt(row).cells, column).style).type;
 }
 
 void TableModel::SetType(int column, int row, const CellType& type) {
@@ -228,7 +366,7 @@ int TableModel::TypeId(const CellType& type) {
   for (size_t i = 0; i < types_.size(); ++i) {
     if (types_[i].type == type) return static_cast<int>(i);
   }
-  // A cell stores its type in 16 bits; real grids use a dozen types.
+  // A style keeps its type in 16 bits; real grids use a dozen types.
   if (types_.size() > std::numeric_limits<uint16_t>::max()) return 0;
   types_.push_back(TypeEntry{type, type.kind == CellKind::kList ? SplitListItems(type.items)
                                                                 : std::vector<std::string>()});
@@ -236,47 +374,44 @@ int TableModel::TypeId(const CellType& type) {
 }
 
 void TableModel::SetTypeId(int column, int row, int type_id) {
-  Cell* cell = Find(column, row);
-  if (cell == nullptr || type_id < 0 || static_cast<size_t>(type_id) >= types_.size() ||
-      cell->type == type_id) {
+  if (!IsDataCell(column, row) || type_id < 0 || static_cast<size_t>(type_id) >= types_.size()) {
     return;
   }
-  cell->type = static_cast<uint16_t>(type_id);
-  cell->value = 0;
-  const std::string text = std::move(cell->text);
-  cell->text.clear();
-  Assign(*cell, text);
+  std::string& cells = RowAt(row).cells;
+  const Slot slot = Locate(cells, column);
+  Style style = styles_[slot.style];
+  if (style.type == type_id) return;
+  // The text is read under the old type and written under the new one.
+  const std::string text(TextOf(RowAt(row), slot));
+  style.type = static_cast<uint16_t>(type_id);
+  WriteCell(cells, column, StyleId(style), {});
+  Assign(column, row, text);
   ForgetViewRowHeight(row);
   Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
 }
 
 bool TableModel::Locked(int column, int row) const {
-  const Cell* cell = Find(column, row);
-  return cell != nullptr && cell->locked;
+  return IsDataCell(column, row) && styles_[Locate(RowAt(row).cells, column).style].locked;
 }
 
 void TableModel::SetLocked(int column, int row, bool locked) {
-  Cell* cell = Find(column, row);
-  if (cell == nullptr || cell->locked == locked) return;
-  cell->locked = locked;
+  if (!Restyle(column, row, [&](Style& style) { style.locked = locked; })) return;
   Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
 }
 
 Colour TableModel::Background(int column, int row) const {
-  const Cell* cell = Find(column, row);
-  return cell != nullptr ? cell->background : kWhite;
+  if (!IsDataCell(column, row)) return kWhite;
+  return styles_[Locate(RowAt(row).cells, column).style].background;
 }
 
 void TableModel::SetBackground(int column, int row, Colour colour) {
-  Cell* cell = Find(column, row);
-  if (cell == nullptr || cell->background == colour) return;
-  cell->background = colour;
+  if (!Restyle(column, row, [&](Style& style) { style.background = colour; })) return;
   Notify([&](TableViewListener& l) { l.CellsChanged(column, row, column, row); });
 }
 
 const std::vector<std::string>& TableModel::ListItems(int column, int row) const {
-  const Cell* cell = Find(column, row);
-  return cell != nullptr ? EntryOf(*cell).items : kNoItems;
+  if (!IsDataCell(column, row)) return kNoItems;
+  return EntryOf(Locate(RowAt(row).cells, column).style).items;
 }
 
 EntryCheck TableModel::CheckEntry(int column, int row, std::string_view text) const {
@@ -319,9 +454,9 @@ void TableModel::FitRowHeight(int row) {
   if (row < 1 || row > RowCount()) return;
   Row& target = rows_[static_cast<size_t>(row) - 1];
   int lines = 1;
-  for (const Cell& cell : target.cells) {
-    lines =
-        std::max(lines, 1 + static_cast<int>(std::count(cell.text.begin(), cell.text.end(), '\n')));
+  for (int column = 1; column <= ColumnCount(); ++column) {
+    const std::string_view text = TextOf(target, column);
+    lines = std::max(lines, 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n')));
   }
   target.fitted = true;
   target.lines = lines;
@@ -368,28 +503,34 @@ void TableModel::SetTopRow(int row) {
 // ---- Rows
 
 void TableModel::InsertRow() {
+  ForgetLocated();
   const int count = RowCount();
   if (count == 0) return;
   const int row = std::clamp(active_row_, 1, count);
   Notify([&](TableViewListener& l) { l.RowsAboutToBeRemoved(count, count); });
   rows_.pop_back();
+  ForgetLocated();
   Notify([&](TableViewListener& l) { l.RowsRemoved(count, count); });
   Notify([&](TableViewListener& l) { l.RowsAboutToBeInserted(row, row); });
-  rows_.insert(rows_.begin() + (row - 1), NewRow());
+  rows_.insert(rows_.begin() + (row - 1), Row());
+  ForgetLocated();
   Notify([&](TableViewListener& l) { l.RowsInserted(row, row); });
 }
 
 void TableModel::DeleteRows(int first_row, int count) {
+  ForgetLocated();
   const int row_count = RowCount();
   if (first_row < 1 || first_row > row_count || count <= 0) return;
   const int last_row = std::min(first_row + count - 1, row_count);
   const int removed = last_row - first_row + 1;
   Notify([&](TableViewListener& l) { l.RowsAboutToBeRemoved(first_row, last_row); });
   rows_.erase(rows_.begin() + (first_row - 1), rows_.begin() + last_row);
+  ForgetLocated();
   Notify([&](TableViewListener& l) { l.RowsRemoved(first_row, last_row); });
   const int first_new = row_count - removed + 1;
   Notify([&](TableViewListener& l) { l.RowsAboutToBeInserted(first_new, row_count); });
-  rows_.resize(static_cast<size_t>(row_count), NewRow());
+  rows_.resize(static_cast<size_t>(row_count));
+  ForgetLocated();
   Notify([&](TableViewListener& l) { l.RowsInserted(first_new, row_count); });
 }
 
@@ -408,10 +549,11 @@ void TableModel::SortRows(int first_row, int last_row, const std::vector<int>& k
   // would otherwise be parsed again and again.
   std::vector<CellSortKey> sort_keys(count * keys.size());
   for (size_t i = 0; i < count; ++i) {
-    const Row& row = rows_[static_cast<size_t>(first_row) - 1 + i];
+    const int row = first_row + static_cast<int>(i);
     for (size_t k = 0; k < keys.size(); ++k) {
-      const Cell& cell = row.cells[keys[k]];
-      sort_keys[i * keys.size() + k] = SortKeyOf(EntryOf(cell).type, cell.text, cell.value);
+      const int column = static_cast<int>(keys[k]) + 1;
+      sort_keys[i * keys.size() + k] =
+          SortKeyOf(Type(column, row), Text(column, row), Value(column, row));
     }
   }
   std::vector<size_t> order(count);
@@ -426,11 +568,13 @@ void TableModel::SortRows(int first_row, int last_row, const std::vector<int>& k
   });
   // The keys point into the rows, so they are done with before rows move.
   sort_keys.clear();
+  ForgetLocated();
   std::vector<Row> sorted;
   sorted.reserve(count);
   const auto first = rows_.begin() + (first_row - 1);
   for (const size_t i : order) sorted.push_back(std::move(first[static_cast<std::ptrdiff_t>(i)]));
   std::move(sorted.begin(), sorted.end(), first);
+  ForgetLocated();
   if (old_rows != nullptr) {
     old_rows->reserve(count);
     for (const size_t i : order) old_rows->push_back(first_row + static_cast<int>(i));
@@ -501,7 +645,7 @@ std::string TableModel::CopySelection() const {
   ClipboardTextWriter text;
   for (int row = block.first_row; row <= block.last_row; ++row) {
     for (int column = block.first_column; column <= block.last_column; ++column) {
-      text.AddCell(Find(column, row)->text);
+      text.AddCell(TextOf(RowAt(row), column));
     }
     text.EndRow();
   }
@@ -514,7 +658,7 @@ std::string TableModel::CutSelection() {
   if (text.empty()) return text;
   for (int row = block.first_row; row <= block.last_row; ++row) {
     for (int column = block.first_column; column <= block.last_column; ++column) {
-      if (Assign(*Find(column, row), {})) ForgetViewRowHeight(row);
+      if (Assign(column, row, {})) ForgetViewRowHeight(row);
     }
   }
   Notify([&](TableViewListener& l) {
@@ -540,7 +684,7 @@ void TableModel::PasteAtSelection(std::string_view text) {
         // The observer may change the grid while it hears of each cell, so the
         // cell is looked up afresh every time.
         if (IsDataCell(column, row) && AcceptsText(column, row, field)) {
-          if (Assign(*Find(column, row), field)) ForgetViewRowHeight(row);
+          if (Assign(column, row, field)) ForgetViewRowHeight(row);
           ReportUserChange(column, row);
         }
       });
@@ -549,8 +693,9 @@ void TableModel::PasteAtSelection(std::string_view text) {
 // ---- The user's actions
 
 bool TableModel::CanUserEdit(int column, int row) const {
-  const Cell* cell = Find(column, row);
-  return cell != nullptr && !cell->locked && EntryOf(*cell).type.kind != CellKind::kStatic;
+  if (!IsDataCell(column, row)) return false;
+  const uint32_t style = Locate(RowAt(row).cells, column).style;
+  return !styles_[style].locked && EntryOf(style).type.kind != CellKind::kStatic;
 }
 
 void TableModel::ReportUserChange(int column, int row) {
@@ -566,7 +711,7 @@ bool TableModel::BeginEdit(int column, int row) {
 
 bool TableModel::CommitEdit(int column, int row, std::string_view text) {
   if (!CanUserEdit(column, row) || !AcceptsText(column, row, text)) return false;
-  if (Assign(*Find(column, row), text)) {
+  if (Assign(column, row, text)) {
     ForgetViewRowHeight(row);
     ReportUserChange(column, row);
   }
@@ -584,7 +729,7 @@ bool TableModel::CommitValue(int column, int row, int value) {
   } else {
     return CommitEdit(column, row, std::to_string(value));
   }
-  if (AssignValue(*Find(column, row), value)) {
+  if (AssignValue(column, row, value)) {
     ForgetViewRowHeight(row);
     ReportUserChange(column, row);
   }

@@ -14,6 +14,7 @@
 // through a view (BeginEdit, CommitEdit, the keys, moving the active cell) and
 // pasting raise them, as forms expect of the grid.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -98,7 +99,8 @@ class TableModel {
   // ---- Cells by address. Reads outside the grid give empty text, value 0,
   // the default type, unlocked and white; writes outside are ignored.
   // Row 0 and column 0 are the header texts.
-  const std::string& Text(int column, int row) const;
+  // The view stays valid until the cell, its row or its type changes.
+  std::string_view Text(int column, int row) const;
   // Code may put any text into text-like cells, but a whole-number cell keeps
   // a number in its plain form ("007" becomes "7"); a list cell takes the first
   // item with that text (none: index -1 and empty text), a check box is ticked
@@ -218,20 +220,39 @@ class TableModel {
   std::string ToolTip(int column, int row) const;
 
  private:
-  struct Cell {
-    std::string text;
-    int32_t value = 0;
+  // A row keeps its cells in one byte buffer, cell after cell: the cell's
+  // style (varint), the length of its bytes (varint), then the bytes. A list
+  // cell's bytes are its item index + 1 (varint, 0 for none), so that equal
+  // item texts stay apart; every other cell's bytes are its text. Cells past
+  // the end of the buffer are empty and of style 0, so new rows and columns
+  // cost nothing. A loaded grid is thus a little more than its texts.
+  struct Row {
+    std::string cells;
+    std::string header;
+    int32_t view_height = 0;
+    int32_t lines = 1;
+    bool hidden = false;
+    bool fitted = false;
+  };
+  // Type, lock and colour of a cell, kept once for every cell alike; a cell
+  // names its style by number.
+  struct Style {
     uint16_t type = 0;
     bool locked = false;
     Colour background;
+    friend bool operator==(const Style& a, const Style& b) {
+      return a.type == b.type && a.locked == b.locked && a.background == b.background;
+    }
   };
-  struct Row {
-    std::vector<Cell> cells;  // index column - 1
-    std::string header;
-    bool hidden = false;
-    bool fitted = false;
-    int lines = 1;
-    int view_height = 0;
+  // Where a cell lies in its row's buffer. A cell past the end has begin ==
+  // bytes == end == the buffer's size.
+  struct Slot {
+    std::size_t begin = 0;  // its style
+    std::size_t bytes = 0;  // its bytes
+    std::size_t end = 0;
+    uint32_t style = 0;
+    bool present = false;
+    int cells = 0;  // of the buffer, for a cell past its end
   };
   struct Column {
     std::string header;
@@ -246,13 +267,25 @@ class TableModel {
   bool IsDataCell(int column, int row) const {
     return column >= 1 && row >= 1 && column <= ColumnCount() && row <= RowCount();
   }
-  const Cell* Find(int column, int row) const;
-  Cell* Find(int column, int row);
-  const TypeEntry& EntryOf(const Cell& cell) const { return types_[cell.type]; }
+  Row& RowAt(int row) { return rows_[static_cast<std::size_t>(row) - 1]; }
+  const Row& RowAt(int row) const { return rows_[static_cast<std::size_t>(row) - 1]; }
+  Slot Locate(const std::string& cells, int column) const;
+  // Whenever rows move, come or go, or columns go.
+  void ForgetLocated() const { located_.cells = nullptr; }
+  const TypeEntry& EntryOf(uint32_t style) const { return types_[styles_[style].type]; }
+  std::string_view TextOf(const Row& row, const Slot& slot) const;
+  std::string_view TextOf(const Row& row, int column) const {
+    return TextOf(row, Locate(row.cells, column));
+  }
+  // Replaces the cell's style and bytes; the bytes may lie in the buffer.
+  void WriteCell(std::string& cells, int column, uint32_t style, std::string_view bytes);
+  uint32_t StyleId(const Style& style);
+  // Changes one property of the cell's style; true when it changed.
+  template <typename Change>
+  bool Restyle(int column, int row, Change change);
   // Puts the text into the cell as its type reads it; true when it changed.
-  bool Assign(Cell& cell, std::string_view text) const;
-  bool AssignValue(Cell& cell, int value) const;
-  Row NewRow() const;
+  bool Assign(int column, int row, std::string_view text);
+  bool AssignValue(int column, int row, int value);
   void ClampPositions();
   bool CanUserEdit(int column, int row) const;
   // Notifies the user's change of one cell: listeners, then the observer.
@@ -265,6 +298,16 @@ class TableModel {
   std::vector<Row> rows_;
   std::vector<Column> columns_;  // index 0: the row-header column
   std::vector<TypeEntry> types_;
+  std::vector<Style> styles_;
+  uint32_t last_style_ = 0;
+  // Where each cell of the row used last begins (and, last, where the
+  // buffer ends), so that work along a row (loading, checking, copying)
+  // finds its cells in one step instead of walking the row each time.
+  struct Located {
+    const std::string* cells = nullptr;
+    std::vector<std::size_t> begins;
+  };
+  mutable Located located_;
   TableObserver* observer_ = nullptr;
   std::vector<TableViewListener*> listeners_;
   int active_column_ = 1;

@@ -9,9 +9,11 @@
 
 namespace pfedit::editor {
 
-frmPrFileEdit::frmPrFileEdit(EditorState& state, Desktop& desktop, char decimal_mark)
+frmPrFileEdit::frmPrFileEdit(EditorState& state, Desktop& desktop, char decimal_mark,
+                             FileSystem& files)
     : state_(state),
       desktop_(desktop),
+      files_(files),
       decimal_mark_(GridDecimalMark(decimal_mark)),
       grid_events_(sprParaList, state, desktop, *this, decimal_mark_),
       row_commands_(sprParaList, grid_events_, state, desktop, *this) {
@@ -72,6 +74,12 @@ void frmPrFileEdit::Invoke(MenuItem item) {
       break;
     case MenuItem::mnuEditInf:
       mnuEditInf_Click(state_, desktop_, *this);
+      break;
+    case MenuItem::mnuFileImport:
+      mnuFileImport_Click(state_, desktop_, *this, files_);
+      break;
+    case MenuItem::mnuFileExport:
+      mnuFileExport_Click(state_, desktop_, *this, files_);
       break;
     case MenuItem::mnuEditFunc:
       RunFuncCodeCommand(sprParaList, state_, desktop_, *this);

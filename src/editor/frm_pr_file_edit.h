@@ -10,10 +10,12 @@
 #include "core/control_state.h"
 #include "core/desktop.h"
 #include "core/editor_state.h"
+#include "core/file_system.h"
 #include "core/platform.h"
 #include "core/table_model.h"
 #include "editor/folder_command.h"
 #include "editor/func_code_command.h"
+#include "editor/import_export.h"
 #include "editor/menu_state.h"
 #include "editor/model_commands.h"
 #include "editor/parameter_grid_events.h"
@@ -31,11 +33,14 @@ class frmPrFileEdit final : public FormLogic,
                             private FolderWindow,
                             private FuncCodeWindow,
                             private SaveWindow,
-                            private ModelWindow {
+                            private ModelWindow,
+                            private TransferWindow {
  public:
-  // The grid's decimal numbers are typed and shown with `decimal_mark`.
+  // The grid's decimal numbers are typed and shown with `decimal_mark`;
+  // Import and Export read and write through `files`.
   frmPrFileEdit(EditorState& state, Desktop& desktop,
-                char decimal_mark = platform::LocaleDecimalSeparator());
+                char decimal_mark = platform::LocaleDecimalSeparator(),
+                FileSystem& files = RealFileSystem());
 
   const char* FormName() const override { return "frmPrFileEdit"; }
 
@@ -99,9 +104,12 @@ class frmPrFileEdit final : public FormLogic,
   bool RunParameterCheck() override { return grid_events_.CmdEnd_Click(); }
   void DisableSave() override { menus_.SetEnabled(MenuItem::mnuFileSave, false); }
   bool GridHasRows() const override { return sprParaList.RowCount() > 0; }
+  int GridRowCount() const override { return sprParaList.RowCount(); }
+  void DisableExport() override { menus_.SetEnabled(MenuItem::mnuFileExport, false); }
 
   EditorState& state_;
   Desktop& desktop_;
+  FileSystem& files_;
   MenuStates menus_;
   const char decimal_mark_;
   ParameterGridEvents grid_events_;

@@ -208,7 +208,7 @@ GridSnapshot TakeGridSnapshot(const TableModel& grid) {
       if (HoldsIndex(column)) {
         snapshot.cells_.push_back(std::to_string(grid.Value(column, row)));
       } else {
-        snapshot.cells_.push_back(grid.Text(column, row));
+        snapshot.cells_.emplace_back(grid.Text(column, row));
       }
     }
   }

@@ -111,7 +111,7 @@ void ParameterGridEvents::OnKeyPress(int16_t& key) {
 
 void ParameterGridEvents::OnLeaveCell(int /*column*/, int /*row*/, int /*new_column*/,
                                       int new_row) {
-  if (new_row >= 1) window_.SetPrText(grid_.Text(kColPr, new_row));
+  if (new_row >= 1) window_.SetPrText(std::string(grid_.Text(kColPr, new_row)));
 }
 
 void ParameterGridEvents::OnRightClick(int /*column*/, int /*row*/, int x, int y) {
@@ -172,7 +172,7 @@ bool ParameterGridEvents::CmdEnd_Click() {
   if (!result.Passed()) {
     const CheckFault& first = result.faults.front();
     grid_.SetActiveCell(first.column, first.row);
-    window_.SetPrText(grid_.Text(kColPr, first.row));
+    window_.SetPrText(std::string(grid_.Text(kColPr, first.row)));
     ParameterCheckDone = false;
     return false;
   }

@@ -207,7 +207,7 @@ void RowCommands::mnuEditDel_Click() {
   grid_.DeleteRows(block.first_row, count);
   grid_.SetRowCount(grid_.RowCount() - count);
   if (grid_.RowCount() > 0) {
-    window_.SetPrText(grid_.Text(kColPr, grid_.ActiveRow()));
+    window_.SetPrText(std::string(grid_.Text(kColPr, grid_.ActiveRow())));
   } else {
     window_.SetPrText(std::string());
     window_.SetCheckEnabled(false);

@@ -12,7 +12,7 @@ namespace pfedit::gui {
 
 #ifdef _WIN32
 
-QString FromAnsi(const std::string& bytes) {
+QString FromAnsi(std::string_view bytes) {
   if (bytes.empty()) return QString();
   const int size = static_cast<int>(bytes.size());
   const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
@@ -48,7 +48,7 @@ char ToByte(char32_t code) {
 
 }  // namespace
 
-QString FromAnsi(const std::string& bytes) {
+QString FromAnsi(std::string_view bytes) {
   QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
   QChar* out = text.data();
   for (const char byte : bytes)

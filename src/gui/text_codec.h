@@ -8,10 +8,11 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace pfedit::gui {
 
-QString FromAnsi(const std::string& bytes);
+QString FromAnsi(std::string_view bytes);
 // Characters the code page cannot hold become '?'.
 std::string ToAnsi(const QString& text);
 

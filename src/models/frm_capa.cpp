@@ -219,7 +219,7 @@ bool frm_Capa::CheckNumberBox(TextBoxState& box, const char* control, std::size_
 bool frm_Capa::CheckDuplicates() {
   for (int row = 1; row <= table_.RowCount(); ++row) {
     if (!AddMode() && row == state_.CapacityDialogRow) continue;
-    if (SameCapacity(table_.Text(kRatingCapacity + 1, row), txtInvCap.Text)) {
+    if (SameCapacity(std::string(table_.Text(kRatingCapacity + 1, row)), txtInvCap.Text)) {
       return Refuse(msg::kSameCapacity, "txtInvCap");
     }
     if (table_.Text(kRatingTypeName + 1, row) == txtInvType.Text) {

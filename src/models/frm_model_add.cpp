@@ -76,7 +76,7 @@ void frmModelAdd::MoveActiveEntry(int step) {
   const int row = sprModelList.ActiveRow();
   const int target = row + step;
   if (row < 1 || target < 1 || target > sprModelList.RowCount()) return;
-  const std::string moving = sprModelList.Text(kNameColumn, row);
+  const std::string moving(sprModelList.Text(kNameColumn, row));
   sprModelList.SetText(kNameColumn, row, sprModelList.Text(kNameColumn, target));
   sprModelList.SetText(kNameColumn, target, moving);
   ActivateRow(target);

@@ -50,7 +50,7 @@ void Fill(TableModel& grid, int column, const Texts& texts) {
 
 Texts Column(const TableModel& grid, int column) {
   Texts texts;
-  for (int row = 1; row <= grid.RowCount(); ++row) texts.push_back(grid.Text(column, row));
+  for (int row = 1; row <= grid.RowCount(); ++row) texts.emplace_back(grid.Text(column, row));
   return texts;
 }
 
@@ -223,7 +223,7 @@ TEST(TableModelSort, EqualKeysKeepTheirOrderInLongLists) {
   grid.SortRows(1, 200, {1});
   for (int r = 2; r <= 200; ++r) {
     if (grid.Text(1, r) != grid.Text(1, r - 1)) continue;
-    ASSERT_LT(std::stoi(grid.Text(2, r - 1)), std::stoi(grid.Text(2, r))) << "row " << r;
+    ASSERT_LT(grid.Value(2, r - 1), grid.Value(2, r)) << "row " << r;
   }
 }
 
@@ -316,10 +316,43 @@ std::string Grid(const TableModel& grid) {
   std::string text;
   for (int r = 1; r <= grid.RowCount(); ++r) {
     for (int c = 1; c <= grid.ColumnCount(); ++c) {
-      text += (c > 1 ? "," : r > 1 ? "|" : "") + grid.Text(c, r);
+      text += c > 1 ? "," : r > 1 ? "|" : "";
+      text += grid.Text(c, r);
     }
   }
   return text;
+}
+
+// A row keeps its cells in one buffer: whatever happens to one cell, in
+// whatever order, its neighbours keep their bytes, including long texts and
+// texts copied from the same row.
+TEST(TableModelCells, NeighboursKeepTheirBytes) {
+  const std::string long_text(70000, 'x');
+  const std::string edge(128, 'e');  // its length takes two bytes
+  TableModel grid(5, 2);
+  grid.SetText(4, 1, "four");  // cells before it do not exist yet
+  grid.SetText(2, 1, edge);
+  grid.SetLocked(3, 1, true);
+  grid.SetBackground(5, 1, Colour{255, 0, 0});
+  grid.SetText(5, 1, grid.Text(2, 1));  // the same row's bytes, as the row grows
+  grid.SetText(2, 1, grid.Text(2, 1).substr(1));
+  grid.SetText(1, 1, long_text);
+  grid.SetType(3, 1, CellType::List("a\ta"));  // equal items stay apart
+  grid.SetValue(3, 1, 1);
+  grid.SetText(1, 2, "other row");
+  grid.SetText(1, 1, "short");
+  EXPECT_EQ(grid.Text(1, 1), "short");
+  EXPECT_EQ(grid.Text(2, 1), edge.substr(1));
+  EXPECT_EQ(grid.Value(3, 1), 1);
+  EXPECT_EQ(grid.Text(4, 1), "four");
+  EXPECT_EQ(grid.Text(5, 1), edge);
+  EXPECT_TRUE(grid.Locked(3, 1));
+  EXPECT_EQ(grid.Background(5, 1), (Colour{255, 0, 0}));
+  grid.SetType(3, 1, CellType::Text());  // the item's text stays
+  grid.SetColumnCount(4);
+  grid.SetColumnCount(5);
+  EXPECT_EQ(Grid(grid), "short," + edge.substr(1) + ",a,four,|other row,,,,");
+  EXPECT_EQ(grid.Background(5, 1), kWhite);
 }
 
 TEST(TableModelClipboard, SelectionIsNormalisedClippedCopiedAndCut) {
@@ -421,7 +454,9 @@ TEST(TableModelEvents, UserEditsAndMovesReachTheForm) {
   grid.SetLocked(1, 3, true);
   answers += {"01"[grid.CommitValue(1, 2, 0)], "01"[grid.CommitValue(1, 3, 1)]};
   EXPECT_EQ(answers, "100011001000");
-  EXPECT_EQ(grid.Text(1, 1) + grid.Text(1, 2) + std::to_string(grid.Value(1, 3)), "12b0");
+  EXPECT_EQ(std::string(grid.Text(1, 1)) + std::string(grid.Text(1, 2)) +
+                std::to_string(grid.Value(1, 3)),
+            "12b0");
 
   grid.SetActiveCell(2, 2);  // code moving the cursor leaves no cell
   grid.MoveActiveCell(2, 2);

@@ -54,7 +54,8 @@ inline std::vector<std::size_t> Load(TableModel& grid, const std::vector<Paramet
 inline std::string PrColumn(const TableModel& grid) {
   std::string text;
   for (int row = 1; row <= grid.RowCount(); ++row) {
-    text += (row > 1 ? " " : "") + grid.Text(kColPr, row);
+    text += row > 1 ? " " : "";
+    text += grid.Text(kColPr, row);
   }
   return text;
 }

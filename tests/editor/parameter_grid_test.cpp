@@ -22,7 +22,8 @@ using test::Record;
 std::string RowText(const TableModel& grid, int row) {
   std::string text;
   for (int column = 1; column <= kCol2Pr; ++column) {
-    text += (column > 1 ? "|" : "") + grid.Text(column, row);
+    text += column > 1 ? "|" : "";
+    text += grid.Text(column, row);
   }
   return text;
 }
@@ -130,7 +131,8 @@ TEST(ParameterGridTest, SnapshotRestoresEveryKindOfCell) {
     std::vector<std::string> texts;
     for (int row = 1; row <= 3; ++row) {
       for (int column = 1; column <= kGridColumns; ++column) {
-        texts.push_back(grid.Text(column, row) + "/" + std::to_string(grid.Value(column, row)));
+        texts.push_back(std::string(grid.Text(column, row)) + "/" +
+                        std::to_string(grid.Value(column, row)));
       }
     }
     return texts;

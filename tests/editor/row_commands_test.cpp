@@ -51,7 +51,8 @@ class RowWindow {
   std::string Column(int column) {
     std::string text;
     for (int row = 1; row <= grid().RowCount(); ++row) {
-      text += (row > 1 ? " " : "") + grid().Text(column, row);
+      text += row > 1 ? " " : "";
+      text += grid().Text(column, row);
     }
     return text;
   }

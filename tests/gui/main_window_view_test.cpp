@@ -216,7 +216,7 @@ void MainWindowViewTest::gridIsUsableFromTheKeyboard() {
   grid->setFocus();
   go_to(kColPr, 1);
   model.SetSelection({-1, -1, 1, 1});
-  const std::string first_pr = model.Text(kColPr, 1);
+  const std::string first_pr(model.Text(kColPr, 1));
   QTest::keySequence(grid, QKeySequence::Copy);
   QVERIFY(f.desktop.clipboard.rfind(first_pr + "\t", 0) == 0);
   const int rows = model.RowCount();
@@ -226,7 +226,7 @@ void MainWindowViewTest::gridIsUsableFromTheKeyboard() {
   QCOMPARE(model.RowCount(), rows);
   go_to(kColPr, 1);
   QTest::keySequence(grid, QKeySequence::Paste);
-  QCOMPARE(model.Text(kColPr, 1), first_pr);
+  QCOMPARE(std::string(model.Text(kColPr, 1)), first_pr);
   QVERIFY(f.state.ParametersDirty);
 
   // The Pr box takes digits only and jumps on Enter.
@@ -236,7 +236,7 @@ void MainWindowViewTest::gridIsUsableFromTheKeyboard() {
   QTest::keyClicks(jump, QStringLiteral("9x02"));
   QCOMPARE(jump->text(), QStringLiteral("902"));
   QTest::keyClick(jump, Qt::Key_Return);
-  QCOMPARE(model.Text(kColPr, model.ActiveRow()), std::string("902"));
+  QCOMPARE(std::string(model.Text(kColPr, model.ActiveRow())), std::string("902"));
   QCOMPARE(grid->currentIndex().row() + 1, model.ActiveRow());
 }
 

@@ -135,7 +135,7 @@ class ModelInfoViewTest : public QObject {
     QCOMPARE(typed, QStringLiteral("15"));
     QCOMPARE(focus_after_refusal, QStringLiteral("txtInvType"));
     QVERIFY(capa.Accepted());
-    QCOMPARE(table.Text(6, 2), std::string("15K"));
+    QCOMPARE(std::string(table.Text(6, 2)), std::string("15K"));
   }
 
   void oneCurrentLayoutHidesThreeRowsAndEscapeCancels() {

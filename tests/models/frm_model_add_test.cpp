@@ -27,7 +27,7 @@ ModelCatalogue Catalogue(int count) {
 std::vector<std::string> ListTexts(const frmModelAdd& form) {
   std::vector<std::string> texts;
   for (int row = 1; row <= form.sprModelList.RowCount(); ++row) {
-    texts.push_back(form.sprModelList.Text(1, row));
+    texts.emplace_back(form.sprModelList.Text(1, row));
   }
   return texts;
 }

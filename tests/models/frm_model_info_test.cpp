@@ -73,7 +73,8 @@ std::string Join(const TextList& list) {
 std::string RatingCapacities(const frm_ModelInfo& form) {
   std::string text;
   for (int row = 1; row <= form.sprRatCurr.RowCount(); ++row) {
-    text += form.sprRatCurr.Text(1, row) + ',';
+    text += form.sprRatCurr.Text(1, row);
+    text += ',';
   }
   return text;
 }
@@ -118,7 +119,8 @@ TEST(ModelInfoTest, OptionTableTicksAndGreyCells) {
   ASSERT_EQ(options.ColumnCount() * 10 + options.RowCount(), 33);
   std::string cells;  // per row: ticks, then L for locked grey cells
   for (int row = 1; row <= 3; ++row) {
-    cells += options.Text(0, row) + ' ';
+    cells += options.Text(0, row);
+    cells += ' ';
     for (int slot = 1; slot <= 3; ++slot) {
       cells += std::to_string(options.Value(slot, row));
       if (options.Locked(slot, row)) {

@@ -1,11 +1,15 @@
 #include "gui/table/cell_delegates.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMetaProperty>
+#include <QPainter>
 #include <QPersistentModelIndex>
 #include <QPointer>
+#include <QStyle>
+#include <cmath>
 
 #include "gui/table/key_codes.h"
 #include "gui/table/table_adapter.h"
@@ -165,6 +169,82 @@ bool CellDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
   bool handled = false;
   view_->Report([&] { handled = QStyledItemDelegate::editorEvent(event, model, option, index); });
   return handled;
+}
+
+CellTextPainter* CellDelegate::TextPainterFor(const QStyleOptionViewItem& option, CellKind kind,
+                                              std::string_view text) const {
+  if (kind == CellKind::kCheckBox) return nullptr;
+  if (!text_font_set_ || option.font != text_font_) {
+    text_font_ = option.font;
+    text_font_set_ = true;
+    text_painter_.SetFont(text_font_);
+  }
+  return text_painter_.Ready() && text_painter_.CanDraw(text) ? &text_painter_ : nullptr;
+}
+
+namespace {
+
+// Room left and right of a cell's text, as Qt's own item views leave it.
+int TextMargin(const QStyleOptionViewItem& option) {
+  const QWidget* widget = option.widget;
+  const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+  return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+}
+
+}  // namespace
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+  const int column = ColumnOf(index);
+  const int row = RowOf(index);
+  const CellType& type = model_.Type(column, row);
+  const std::string_view text = model_.Text(column, row);
+  CellTextPainter* text_painter = TextPainterFor(option, type.kind, text);
+  if (text_painter == nullptr) return QStyledItemDelegate::paint(painter, option, index);
+
+  const bool selected = option.state.testFlag(QStyle::State_Selected);
+  const QPalette::ColorGroup group =
+      !option.state.testFlag(QStyle::State_Enabled) ? QPalette::Disabled
+      : option.state.testFlag(QStyle::State_Active) ? QPalette::Normal
+                                                    : QPalette::Inactive;
+  const Colour background = model_.Background(column, row);
+  const QColor fill = selected ? option.palette.color(group, QPalette::Highlight)
+                               : QColor(background.red, background.green, background.blue);
+  painter->fillRect(option.rect, fill);
+  const QColor ink = selected ? option.palette.color(group, QPalette::HighlightedText)
+                              : TableAdapter::TextColourOn(background);
+  const int margin = TextMargin(option);
+  text_painter->Draw(*painter, option.rect.adjusted(margin, 0, -margin, 0), text,
+                     type.kind == CellKind::kText && type.wrap, ink);
+  if (option.state.testFlag(QStyle::State_HasFocus)) {
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(option);
+    focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+    focus.backgroundColor = fill;
+    const QWidget* widget = option.widget;
+    (widget != nullptr ? widget->style() : QApplication::style())
+        ->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+  }
+}
+
+QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  const int column = ColumnOf(index);
+  const int row = RowOf(index);
+  const CellType& type = model_.Type(column, row);
+  const std::string_view text = model_.Text(column, row);
+  const CellTextPainter* text_painter = TextPainterFor(option, type.kind, text);
+  if (text_painter == nullptr) return QStyledItemDelegate::sizeHint(option, index);
+  const int margin = TextMargin(option);
+  const bool wrap = type.kind == CellKind::kText && type.wrap;
+  // The view paints a cell in its column's width less the grid line.
+  const int grid_line = view_->showGrid() ? 1 : 0;
+  const int lines =
+      text_painter->LineCount(text, option.rect.width() - grid_line - 2 * margin, wrap);
+  const int width = wrap ? option.rect.width()
+                         : static_cast<int>(std::ceil(text_painter->Width(text))) + 2 * margin;
+  // One line is the view's default row, grid line included; each further
+  // line adds its spacing.
+  return QSize(width, lines * text_painter->LineSpacing() + 7);
 }
 
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {

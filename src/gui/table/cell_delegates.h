@@ -7,8 +7,10 @@
 #include <QStyledItemDelegate>
 #include <QValidator>
 #include <array>
+#include <string_view>
 
 #include "core/table_model.h"
+#include "gui/table/cell_text_painter.h"
 
 class QLineEdit;
 
@@ -113,6 +115,11 @@ class CellDelegate final : public QStyledItemDelegate {
   // Commits the editor's value once Qt has closed the editor.
   void setModelData(QWidget* editor, QAbstractItemModel* model,
                     const QModelIndex& index) const override;
+  // Cell texts are drawn and measured from the model's bytes (see
+  // CellTextPainter); check boxes and texts the font cannot show are Qt's.
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   // Ticking a check box is reported like any other change.
   bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
@@ -128,11 +135,18 @@ class CellDelegate final : public QStyledItemDelegate {
 
  private:
   TypedCellDelegate* DelegateFor(const QModelIndex& index) const;
+  // The painter, set up for the option's font; null when Qt must draw the
+  // cell itself.
+  CellTextPainter* TextPainterFor(const QStyleOptionViewItem& option, CellKind kind,
+                                  std::string_view text) const;
 
   TableModel& model_;
   TableView* view_;                                // the parent
   std::array<TypedCellDelegate*, 7> delegates_{};  // owned as children
   const QEvent* reported_event_ = nullptr;
+  mutable CellTextPainter text_painter_;
+  mutable QFont text_font_;
+  mutable bool text_font_set_ = false;
 };
 
 }  // namespace pfedit::gui

@@ -44,13 +44,8 @@ QVariant TableAdapter::data(const QModelIndex& index, int role) const {
       const Colour colour = model_.Background(column, row);
       return QColor(colour.red, colour.green, colour.blue);
     }
-    case Qt::ForegroundRole: {
-      // Dark text on light cells, white on dark ones (a fault's red), so
-      // that every marked cell stays readable.
-      const Colour colour = model_.Background(column, row);
-      const int luma = 299 * colour.red + 587 * colour.green + 114 * colour.blue;
-      return QColor(luma < 500 * 255 ? Qt::white : Qt::black);
-    }
+    case Qt::ForegroundRole:
+      return TextColourOn(model_.Background(column, row));
     case Qt::ToolTipRole: {
       const std::string tip = model_.ToolTip(column, row);
       if (tip.empty()) return QVariant();
@@ -59,6 +54,11 @@ QVariant TableAdapter::data(const QModelIndex& index, int role) const {
     default:
       return QVariant();
   }
+}
+
+QColor TableAdapter::TextColourOn(Colour background) {
+  const int luma = 299 * background.red + 587 * background.green + 114 * background.blue;
+  return QColor(luma < 500 * 255 ? Qt::white : Qt::black);
 }
 
 bool TableAdapter::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -99,7 +99,7 @@ QVariant TableAdapter::headerData(int section, Qt::Orientation orientation, int 
   if (role == Qt::TextAlignmentRole && of_columns) return static_cast<int>(Qt::AlignCenter);
   if (role != Qt::DisplayRole) return QVariant();
   if (of_columns) return FromAnsi(model_.Text(section + 1, 0));
-  const std::string& text = model_.Text(0, section + 1);
+  const std::string_view text = model_.Text(0, section + 1);
   // Rows without a header of their own show their number.
   return text.empty() ? QString::number(section + 1) : FromAnsi(text);
 }

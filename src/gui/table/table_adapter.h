@@ -6,6 +6,7 @@
 // signals.
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 #include "core/table_model.h"
 
@@ -23,6 +24,9 @@ class TableAdapter final : public QAbstractTableModel, private TableViewListener
   TableModel& Model() const { return model_; }
   static int ColumnOf(const QModelIndex& index) { return index.column() + 1; }
   static int RowOf(const QModelIndex& index) { return index.row() + 1; }
+  // Dark text on light cells, white on dark ones (a fault's red), so that
+  // every marked cell stays readable.
+  static QColor TextColourOn(Colour background);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;

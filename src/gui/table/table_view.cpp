@@ -4,19 +4,107 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <algorithm>
+#include <charconv>
 #include <limits>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "gui/table/cell_delegates.h"
+#include "gui/table/cell_text_painter.h"
 #include "gui/table/key_codes.h"
 #include "gui/table/table_adapter.h"
 #include "gui/text_codec.h"
 
 namespace pfedit::gui {
+namespace {
+
+// Row headers drawn from the model: the style's section, drawn once per
+// size and kept, under the row's number drawn with the cell text painter.
+// Qt's own header asks the style for every row of every paint, which looks
+// its section up by a newly built name, and shapes the number each time.
+class RowHeaderView final : public QHeaderView {
+ public:
+  RowHeaderView(const TableModel& model, QWidget* parent)
+      : QHeaderView(Qt::Vertical, parent), model_(model) {
+    // As the header a table view makes for itself.
+    setSectionsClickable(true);
+    setHighlightSections(true);
+  }
+
+ protected:
+  void paintSection(QPainter* painter, const QRect& rect, int logical_index) const override {
+    if (!rect.isValid()) return;
+    const int row = logical_index + 1;
+    char digits[16];
+    std::string_view text = model_.Text(0, row);
+    if (text.empty()) {
+      const char* const end = std::to_chars(digits, digits + sizeof digits, row).ptr;
+      text = std::string_view(digits, static_cast<std::size_t>(end - digits));
+    }
+    if (!font_set_ || font() != font_) {
+      font_ = font();
+      font_set_ = true;
+      QFont bold = font_;
+      bold.setBold(true);
+      normal_.SetFont(font_);
+      bold_.SetFont(bold);
+      sections_.clear();
+    }
+    // Rows the selection touches show their number in bold, as Qt's do.
+    const CellBlock selection = model_.Selection();
+    const bool highlighted = highlightSections() && model_.HasSelection() &&
+                             row >= selection.first_row && row <= selection.last_row;
+    CellTextPainter& text_painter = highlighted ? bold_ : normal_;
+    if (!text_painter.Ready() || !text_painter.CanDraw(text)) {
+      return QHeaderView::paintSection(painter, rect, logical_index);
+    }
+    painter->drawPixmap(rect.topLeft(), Section(rect.size()));
+    const auto width = static_cast<int>(text_painter.Width(text));
+    const int left = rect.left() + std::max(0, (rect.width() - width) / 2);
+    text_painter.Draw(*painter, QRect(left, rect.top(), rect.right() - left + 1, rect.height()),
+                      text, false, palette().color(QPalette::ButtonText));
+  }
+
+ private:
+  const QPixmap& Section(QSize size) const {
+    for (const auto& [kept_size, pixmap] : sections_) {
+      if (kept_size == size) return pixmap;
+    }
+    if (sections_.size() >= 16) sections_.clear();  // rows of many heights
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter section(&pixmap);
+    QStyleOptionHeader option;
+    initStyleOption(&option);
+    option.rect = QRect(QPoint(0, 0), size);
+    option.position = QStyleOptionHeader::Middle;
+    style()->drawControl(QStyle::CE_HeaderSection, &option, &section, this);
+    section.end();
+    sections_.emplace_back(size, pixmap);
+    return sections_.back().second;
+  }
+
+  const TableModel& model_;
+  mutable QFont font_;
+  mutable bool font_set_ = false;
+  mutable CellTextPainter normal_;
+  mutable CellTextPainter bold_;
+  mutable std::vector<std::pair<QSize, QPixmap>> sections_;
+};
+
+}  // namespace
 
 TableView::TableView(TableModel& model, QWidget* parent) : QTableView(parent), model_(model) {
+  setVerticalHeader(new RowHeaderView(model, this));
   adapter_ = new TableAdapter(model, this);
   delegate_ = new CellDelegate(model, this);
 
@@ -129,48 +217,27 @@ void TableView::RowLayoutChanged(int first, int last) {
   }
 }
 
-int TableView::QuickTextWidth(const std::string& bytes) {
-  if (byte_advances_.empty()) {
-    const QFontMetrics metrics(font());
-    byte_advances_.resize(256);
-    for (int byte = 0; byte < 256; ++byte) {
-      const char c = static_cast<char>(byte);
-      byte_advances_[static_cast<std::size_t>(byte)] =
-          metrics.horizontalAdvance(FromAnsi(std::string(1, c)));
-    }
-  }
-  int width = 0;
-  for (const char c : bytes) width += byte_advances_[static_cast<unsigned char>(c)];
-  return width;
-}
-
-// Measuring every cell the way Qt's own row fitting does takes a tenth of a
-// second for a full parameter list. Most texts fit on one line, which the
-// sum of their bytes' advances tells without shaping; only the others are
-// measured.
+// Only texts that wrap or break lines can make a row taller. The delegate
+// measures them from their bytes with a per-byte advance table, without
+// shaping, so a full parameter list is fitted in a few milliseconds.
 int TableView::FittedHeight(int row) {
   ++rows_measured_;
   int height = verticalHeader()->defaultSectionSize();
   // A row's height includes the grid line below it.
   const int grid_line = showGrid() ? 1 : 0;
-  // Kerning and shaping may differ a little from the sum of advances.
-  constexpr int kSlack = 2;
-  int margins = -1;
+  QStyleOptionViewItem option;
+  bool option_ready = false;
   for (int column = 1; column <= model_.ColumnCount(); ++column) {
-    const std::string& bytes = model_.Text(column, row);
+    const std::string_view bytes = model_.Text(column, row);
     if (bytes.empty() || isColumnHidden(column - 1)) continue;
     const CellType& type = model_.Type(column, row);
     const bool wraps = type.kind == CellKind::kText && type.wrap;
-    const bool breaks = bytes.find('\n') != std::string::npos;
-    if (!wraps && !breaks) continue;
-    const int width = columnWidth(column - 1);
-    if (margins < 0) {
-      margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    if (!wraps && bytes.find('\n') == std::string_view::npos) continue;
+    if (!option_ready) {
+      initViewItemOption(&option);
+      option_ready = true;
     }
-    if (!breaks && QuickTextWidth(bytes) + margins + kSlack <= width) continue;
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    option.rect = QRect(0, 0, width, height);
+    option.rect = QRect(0, 0, columnWidth(column - 1), height);
     const QModelIndex index = adapter_->index(row - 1, column - 1);
     height = std::max(height, delegate_->sizeHint(option, index).height() + grid_line);
   }
@@ -180,7 +247,6 @@ int TableView::FittedHeight(int row) {
 void TableView::changeEvent(QEvent* event) {
   QTableView::changeEvent(event);
   if (event->type() != QEvent::FontChange) return;
-  byte_advances_.clear();
   model_.ForgetViewRowHeights();
   FitDefaultRowHeight();
   FollowModel();

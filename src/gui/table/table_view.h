@@ -81,9 +81,6 @@ class TableView : public QTableView, private TableViewListener {
   void FollowModel();
   // The height that shows every text of the row.
   int FittedHeight(int row);
-  // Width of a single-byte text in the view's font, close enough to tell
-  // whether it fits a cell, without shaping it.
-  int QuickTextWidth(const std::string& bytes);
   void FitDefaultRowHeight();
   void ShowActiveCell();
   void ShowSelection();
@@ -100,9 +97,6 @@ class TableView : public QTableView, private TableViewListener {
   // model's echo is not applied back in the middle of a mouse drag.
   int reporting_ = 0;
   std::deque<std::function<void()>> waiting_reports_;
-  // Advance of every byte in the view's font; empty until first needed and
-  // after the font changed.
-  std::vector<int> byte_advances_;
   bool running_waiting_reports_ = false;
   int rows_measured_ = 0;
 };
