@@ -358,6 +358,47 @@ class WalkthroughTest : public QObject {
     QCOMPARE(read.models[2].ModelName, before[1].ModelName);
     QVERIFY(QFile::exists(QDir(e.first).filePath(FromAnsi(made.ParamFile))));
   }
+
+  // A new model with a retyped name, exported from one folder and imported
+  // into another, then saved there: the second folder's catalogue gains the
+  // model and its parameter file holds the exported records.
+  void exportedModelImportsIntoAnotherFolder() {
+    Editor e;
+    QVERIFY(e.copied);
+    QVERIFY(e.OpenFolder(e.first));
+    e.ExpectSelection(QStringLiteral("QX-A740"));
+    e.ExpectSpecialName(QStringLiteral("w8"));
+    QVERIFY(e.Choose(MenuItem::mnuModelNewMaking));
+    const ModelRecord made = e.state.Buffer.EditModel;
+    QVERIFY(e.RetypeFirstName(QStringLiteral("Moved speed")));
+
+    const QString moved = e.work.filePath(QStringLiteral("moved.vf_"));
+    e.ExpectCheckPassed();
+    e.user.File(moved);
+    QVERIFY(e.Choose(MenuItem::mnuFileExport));
+    const QByteArray exported = Contents(moved);
+    const int section = exported.indexOf("[Model_1]");
+    QVERIFY(section > 0);
+    QVERIFY(exported.left(section).contains(",Moved speed,"));
+
+    e.user.Box(msg::kDiscardEditing, QMessageBox::Yes);  // the unsaved new model
+    QVERIFY(e.OpenFolder(e.second));
+    const ModelCatalogue before = e.state.Catalogue;
+    e.user.File(moved);
+    QVERIFY(e.Choose(MenuItem::mnuFileImport));
+    QVERIFY(e.view.windowTitle().contains(FromAnsi(made.ModelName)));
+    e.ExpectCheckPassed();
+    e.user.Form("frmModelAdd",
+                [](QWidget& dialog) { Control<QPushButton>(dialog, "CmdOK")->click(); });
+    QVERIFY(e.Choose(MenuItem::mnuFileSave));
+
+    const CatalogueReadResult read =
+        ReadCatalogueFile(CatalogueFilePath(e.second.toStdString()), '.');
+    QCOMPARE(read.status, kStatusOk);
+    QCOMPARE(read.models.size(), before.size() + 1);
+    QCOMPARE(read.models.back().ModelName, made.ModelName);
+    QCOMPARE(Contents(QDir(e.second).filePath(FromAnsi(made.ParamFile))), exported.left(section));
+  }
 };
 
 }  // namespace pfedit::gui
