@@ -43,6 +43,10 @@ ModelAddView::ModelAddView(models::frmModelAdd& logic, QWidget* parent)
   OnClick(CmdOK_, [this] { logic_.CmdOK_Click(); });
   OnClick(cmdCancel_, [this] { logic_.cmdCancel_Click(); });
   CmdOK_->setDefault(true);
+  // The dialog opens with the focus on Upper, and Enter there must not move
+  // the entry: Enter is OK everywhere, Space presses the focused button.
+  cmdUpper_->setAutoDefault(false);
+  cmdLower_->setAutoDefault(false);
 
   auto* name_row = new QHBoxLayout;
   name_row->addWidget(lblModelName_[0]);
