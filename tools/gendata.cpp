@@ -130,7 +130,7 @@ ModelRecord ModelOf(int model_index) {
   m.ModelCode1 = "0x" + std::string(type.number < 10 ? "0" : "") + std::to_string(type.number) +
                  Hex(serial, 6);
   m.ModelCode2 = "0x00" + std::string(type.four_ratings ? "01" : "00") + Hex(serial, 4);
-  m.ModelCode5 = EncodeSpecialName(special);
+  m.ModelCode5 = models::EncodeSpecialName(special);
   static constexpr std::array<const char*, 4> kComResources = {"111", "101", "110", "011"};
   m.ComResource = kComResources[serial % kComResources.size()];
   m.ParamFile = ParamFileOf(model_index);

@@ -48,29 +48,30 @@ bool DiscardUnsavedWork(EditorState& state, Desktop& desktop, ModelWindow& windo
   return true;
 }
 
-// Reads the parameter file at `path` into the grid. A missing or empty file
-// shows message 1007 and nothing changes; a file the reader refuses (it has
-// shown why) leaves the window with no model.
-enum class ListRead { kRead, kMissing, kRefused };
-ListRead ReadList(EditorState& state, Desktop& desktop, ModelWindow& window,
-                  const std::string& path, FileSystem& files) {
+// Reads the parameter file at `path` into the grid; false when the command
+// ends there. A missing or empty file shows message 1007 and the editor state
+// returns to the snapshot; a file the reader refuses (it has shown why)
+// leaves the window with no model.
+bool ReadList(EditorState& state, Desktop& desktop, ModelWindow& window, const std::string& path,
+              FileSystem& files, EditStateSnapshot& snapshot) {
   if (MissingOrEmpty(files, path)) {
     ShowError(desktop, msg::kFileMissingOrCorrupt);
-    return ListRead::kMissing;
+    SnapshotEditState(false, state, snapshot);
+    return false;
   }
   if (ReadParameterFile(state, desktop, path, files) != kStatusOk) {
     ClearToCatalogue(state, window);
     state.ModelInfoDirty = false;
-    return ListRead::kRefused;
+    return false;
   }
   window.ShowParameterList();
   state.ImportedData = false;
-  return ListRead::kRead;
+  return true;
 }
 
 // After an accepted model information dialog: the caption names the model,
 // and the change can be saved.
-frm_ModelInfo::AcceptedHook ModelInfoAcceptedHook(EditorState& state, ModelWindow& window) {
+models::frm_ModelInfo::AcceptedHook ModelInfoAcceptedHook(EditorState& state, ModelWindow& window) {
   return [&state, &window] {
     window.SetMainCaption(state.Buffer.EditModel.ModelName, state.SelectedCapacityClass);
     window.MenuSet(kMenuStateChanged);
@@ -109,17 +110,10 @@ void mnuModelNewMaking_Click(EditorState& state, Desktop& desktop, ModelWindow& 
   models::PrepareNewModel(state, models::SelectedModel(state));
   // The base model's list; the dialog below empties the draft it came from.
   const std::string path = JoinPath(state.EditFolder, state.Buffer.ModelInfoDraft.ParamFile);
-  ShowModelInfo(state, desktop, kEditModeNew, ModelInfoAcceptedHook(state, window));
+  models::ShowModelInfo(state, desktop, kEditModeNew, ModelInfoAcceptedHook(state, window));
   if (!state.ModelInfoAccepted) return SnapshotEditState(false, state, snapshot);
 
-  switch (ReadList(state, desktop, window, path, files)) {
-    case ListRead::kMissing:
-      return SnapshotEditState(false, state, snapshot);
-    case ListRead::kRefused:
-      return;
-    case ListRead::kRead:
-      break;
-  }
+  if (!ReadList(state, desktop, window, path, files, snapshot)) return;
   // The caption already names the new model: the dialog's OK set it.
   state.EditMode = kEditModeNew;
   window.MenuSet(kMenuStateNewModel);
@@ -135,14 +129,7 @@ void mnuModelEdit_Click(EditorState& state, Desktop& desktop, ModelWindow& windo
   }
   models::PrepareEditModel(state, models::SelectedModel(state));
   const std::string path = JoinPath(state.EditFolder, state.Buffer.EditModel.ParamFile);
-  switch (ReadList(state, desktop, window, path, files)) {
-    case ListRead::kMissing:
-      return SnapshotEditState(false, state, snapshot);
-    case ListRead::kRefused:
-      return;
-    case ListRead::kRead:
-      break;
-  }
+  if (!ReadList(state, desktop, window, path, files, snapshot)) return;
   state.EditMode = kEditModeEdit;
   window.SetMainCaption(state.SelectedModelName, state.SelectedCapacityClass);
   window.MenuSet(kMenuStateEditModel);
@@ -165,7 +152,7 @@ void mnuModelDelete_Click(EditorState& state, Desktop& desktop, ModelWindow& win
 }
 
 void mnuEditInf_Click(EditorState& state, Desktop& desktop, ModelWindow& window) {
-  ShowModelInfo(state, desktop, state.EditMode, ModelInfoAcceptedHook(state, window));
+  models::ShowModelInfo(state, desktop, state.EditMode, ModelInfoAcceptedHook(state, window));
 }
 
 }  // namespace pfedit::editor

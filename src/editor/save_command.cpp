@@ -10,6 +10,7 @@
 #include "core/file_fingerprint.h"
 #include "core/messages.h"
 #include "core/paths.h"
+#include "core/records.h"
 #include "core/safe_write.h"
 #include "core/value_tables.h"
 #include "editor/catalogue_io.h"
@@ -115,8 +116,9 @@ bool AcceptOthersChange(Desktop& desktop, FileSystem& files, const FileFingerpri
                                           GetMessageText(msg::kConfirmOverwrite)}));
 }
 
-// A new model: refused when its identity's entry already holds its class;
-// otherwise placed, and an existing file asked about.
+// A new model: refused when its identity's entry already holds its class or
+// when it would be one entry too many; otherwise placed, and an existing file
+// asked about.
 bool ConfirmNewModel(EditorState& state, Desktop& desktop, FileSystem& files,
                      const std::string& param_file) {
   const ModelRecord& model = state.Buffer.EditModel;
@@ -129,6 +131,12 @@ bool ConfirmNewModel(EditorState& state, Desktop& desktop, FileSystem& files,
       return false;
     }
     other_class = true;
+  }
+  // The catalogue reader takes the first 256 sections only: a 257th entry
+  // written now would be dropped by the next read.
+  if (!other_class && state.Catalogue.size() >= kMaxModels) {
+    ShowError(desktop, msg::kModelLimit);
+    return false;
   }
   const int16_t mode = other_class ? models::kPlaceEditedModel : models::kPlaceNewModel;
   if (!models::ShowModelAdd(mode, state, desktop)) return false;
@@ -242,7 +250,10 @@ SaveOutcome RunSaveCommand(EditorState& state, Desktop& desktop, SaveWindow& win
 
   const int16_t mode = state.EditMode;
   if (mode == kEditModeNew) {
-    if (!ConfirmNewModel(state, desktop, files, param_file)) return SaveOutcome::kStopped;
+    if (!ConfirmNewModel(state, desktop, files, param_file)) {
+      state.EditMode = saved_mode;
+      return SaveOutcome::kStopped;
+    }
   } else if (mode == kEditModeEdit) {
     if (!ConfirmEditedModel(state, desktop, files, param_file)) {
       state.EditMode = saved_mode;

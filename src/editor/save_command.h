@@ -12,8 +12,9 @@
 // parameter file; the catalogue. Both files are replaced through complete
 // temporary files, so a failure never leaves a partial or missing file. Every
 // outcome is told in a box; the command leaves the editor state as follows:
-//   - check fault, cancelled dialog, No, refused new model (1033), or the
-//     read-only message of a new model: nothing changes;
+//   - check fault, cancelled dialog, No, refused new model (1033, or 1065 for
+//     a 257th entry), or the read-only message of a new model: nothing
+//     changes;
 //   - a failure after the dialogs: EditMode returns to its value at the start;
 //   - a failed catalogue after a written parameter file: also the catalogue
 //     in memory is as before, the list counts as saved, the model

@@ -20,7 +20,7 @@ CapaView::Row CapaView::NewRow(const char* label, const char* box, const char* u
   return row;
 }
 
-CapaView::CapaView(frm_Capa& logic, QWidget* parent)
+CapaView::CapaView(models::frm_Capa& logic, QWidget* parent)
     : DialogView(logic, parent),
       logic_(logic),
       InvCap_(NewRow("lblInvCap", "txtInvCap", "lblInvCap_inc")),

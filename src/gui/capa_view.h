@@ -15,7 +15,7 @@ class CapaView final : public DialogView {
   Q_OBJECT
 
  public:
-  CapaView(frm_Capa& logic, QWidget* parent = nullptr);
+  CapaView(models::frm_Capa& logic, QWidget* parent = nullptr);
 
  protected:
   void Render() override;
@@ -28,7 +28,7 @@ class CapaView final : public DialogView {
   };
   Row NewRow(const char* label, const char* box, const char* unit);
 
-  frm_Capa& logic_;
+  models::frm_Capa& logic_;
   Row InvCap_;
   Row Curr_SLD_;
   Row Curr_LD_;

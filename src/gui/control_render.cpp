@@ -76,4 +76,12 @@ void ApplyFocusRequest(QWidget* window, FormLogic& form) {
   if (widget != nullptr) widget->setFocus(Qt::OtherFocusReason);
 }
 
+void SetAccessibleCaption(QWidget* widget, const std::string& caption) {
+  QString name = FromAnsi(caption);
+  name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  name.remove(QLatin1Char('&'));
+  name.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+  widget->setAccessibleName(name.trimmed());
+}
+
 }  // namespace pfedit::gui

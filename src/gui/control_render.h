@@ -5,6 +5,7 @@
 // visible and locked flags alike.
 
 #include <QString>
+#include <string>
 
 #include "core/control_state.h"
 #include "core/desktop.h"
@@ -39,6 +40,10 @@ void Render(QAbstractButton* button, const ButtonState& state);
 void Render(QCheckBox* box, const CheckBoxState& state);
 void Render(QRadioButton* option, const OptionState& state);
 void Render(QGroupBox* frame, const FrameState& state);
+
+// The accessible name of a control from its caption, as assistive technology
+// reads it: the accelerator marks dropped, a doubled "&&" kept as one "&".
+void SetAccessibleCaption(QWidget* widget, const std::string& caption);
 
 // Gives the keyboard focus to the control the form asked for, found among
 // the window's children by its object name, which is the control name.

@@ -29,8 +29,8 @@ void RegisterEditorDialogs(DialogViews& views) {
   views.Register<editor::frmFunc, FuncCodeView>();
   views.Register<models::frmModelEdit, ModelEditView>();
   views.Register<models::frmModelAdd, ModelAddView>();
-  views.Register<frm_ModelInfo, ModelInfoView>();
-  views.Register<frm_Capa, CapaView>();
+  views.Register<models::frm_ModelInfo, ModelInfoView>();
+  views.Register<models::frm_Capa, CapaView>();
 }
 
 }  // namespace pfedit::gui

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <string>
 #include <utility>
 
 #include "gui/text_codec.h"
@@ -57,12 +58,6 @@ class KeyPressFilter final : public QObject {
 
 void FilterKeyPress(QLineEdit* box, std::function<void(int16_t& key)> handler) {
   box->installEventFilter(new KeyPressFilter(box, std::move(handler)));
-}
-
-void SetAccessibleCaption(QWidget* widget, const std::string& caption) {
-  QString name = FromAnsi(caption);
-  name.remove(QLatin1Char('&'));
-  widget->setAccessibleName(name.trimmed());
 }
 
 }  // namespace pfedit::gui

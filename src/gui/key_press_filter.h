@@ -7,16 +7,11 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 
 class QLineEdit;
-class QWidget;
 
 namespace pfedit::gui {
 
 void FilterKeyPress(QLineEdit* box, std::function<void(int16_t& key)> handler);
-
-// The accessible name of a control from its caption: the "&" marks dropped.
-void SetAccessibleCaption(QWidget* widget, const std::string& caption);
 
 }  // namespace pfedit::gui

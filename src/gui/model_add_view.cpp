@@ -72,20 +72,20 @@ ModelAddView::ModelAddView(models::frmModelAdd& logic, QWidget* parent)
 
 void ModelAddView::Render() {
   setWindowTitle(FromAnsi(logic_.Caption));
-  SetAccessibleCaption(this, windowTitle());
+  SetAccessibleCaption(this, logic_.Caption);
   for (std::size_t i = 0; i < lblModelName_.size(); ++i) {
     gui::Render(lblModelName_[i], logic_.lblModelName[i]);
-    SetAccessibleCaption(lblModelName_[i], lblModelName_[i]->text());
+    SetAccessibleCaption(lblModelName_[i], logic_.lblModelName[i].Caption);
   }
   gui::Render(lblMes_, logic_.lblMes);
-  SetAccessibleCaption(lblMes_, lblMes_->text());
+  SetAccessibleCaption(lblMes_, logic_.lblMes.Caption);
   const std::pair<QPushButton*, const ButtonState*> buttons[] = {{cmdUpper_, &logic_.cmdUpper},
                                                                  {cmdLower_, &logic_.cmdLower},
                                                                  {CmdOK_, &logic_.CmdOK},
                                                                  {cmdCancel_, &logic_.cmdCancel}};
   for (const auto& [button, state] : buttons) {
     gui::Render(button, *state);
-    SetAccessibleCaption(button, button->text());
+    SetAccessibleCaption(button, state->Caption);
   }
 }
 

@@ -77,14 +77,6 @@ void SetUpModelList(TableView* list) {
   list->setAccessibleName(list->model()->headerData(0, Qt::Horizontal).toString());
 }
 
-void SetAccessibleCaption(QWidget* widget, const QString& caption) {
-  QString name = caption;
-  name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-  name.remove(QLatin1Char('&'));
-  name.replace(QStringLiteral("\x01"), QStringLiteral("&"));
-  widget->setAccessibleName(name);
-}
-
 ModelEditView::ModelEditView(models::frmModelEdit& logic, QWidget* parent)
     : DialogView(logic, parent),
       logic_(logic),
@@ -137,21 +129,21 @@ ModelEditView::ModelEditView(models::frmModelEdit& logic, QWidget* parent)
 
 void ModelEditView::Render() {
   setWindowTitle(FromAnsi(logic_.Caption));
-  SetAccessibleCaption(this, windowTitle());
+  SetAccessibleCaption(this, logic_.Caption);
   gui::Render(lblMsg_, logic_.lblMsg);
+  SetAccessibleCaption(lblMsg_, logic_.lblMsg.Caption);
   gui::Render(fraCapa_, logic_.fraCapa);
-  SetAccessibleCaption(fraCapa_, fraCapa_->title());
+  SetAccessibleCaption(fraCapa_, logic_.fraCapa.Caption);
   for (std::size_t i = 0; i < opCapa_.size(); ++i) {
     gui::Render(opCapa_[i], logic_.opCapa[i]);
-    SetAccessibleCaption(opCapa_[i], opCapa_[i]->text());
+    SetAccessibleCaption(opCapa_[i], logic_.opCapa[i].Caption);
     gui::Render(lblCapa_[i], logic_.lblCapa[i]);
-    SetAccessibleCaption(lblCapa_[i], lblCapa_[i]->text());
+    SetAccessibleCaption(lblCapa_[i], logic_.lblCapa[i].Caption);
   }
-  SetAccessibleCaption(lblMsg_, lblMsg_->text());
   gui::Render(CmdOK_, logic_.CmdOK);
-  SetAccessibleCaption(CmdOK_, CmdOK_->text());
+  SetAccessibleCaption(CmdOK_, logic_.CmdOK.Caption);
   gui::Render(cmdCancel_, logic_.cmdCancel);
-  SetAccessibleCaption(cmdCancel_, cmdCancel_->text());
+  SetAccessibleCaption(cmdCancel_, logic_.cmdCancel.Caption);
 }
 
 }  // namespace pfedit::gui

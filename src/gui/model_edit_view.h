@@ -37,8 +37,6 @@ void ApplyTabOrder(QWidget* window, const std::array<const char*, N>& names) {
 // Enter in the list presses the button (OK) while it is enabled, as Enter
 // does everywhere else in the dialog, instead of moving down a row.
 void EnterClicks(TableView* list, QPushButton* button);
-// The caption without its accelerator mark, as assistive technology reads it.
-void SetAccessibleCaption(QWidget* widget, const QString& caption);
 
 class ModelEditView final : public DialogView {
   Q_OBJECT

@@ -28,7 +28,7 @@ void RenderTitle(QLabel* label, const LabelState& state) {
 
 }  // namespace
 
-ModelInfoView::ModelInfoView(frm_ModelInfo& logic, QWidget* parent)
+ModelInfoView::ModelInfoView(models::frm_ModelInfo& logic, QWidget* parent)
     : DialogView(logic, parent),
       logic_(logic),
       frmInvTyp_(NewControl<QGroupBox>(this, "frmInvTyp")),
@@ -175,7 +175,7 @@ void ModelInfoView::AlignRatingTitles() {
   lblRatCur_->setFixedWidth(width(2) + width(3) + width(4) + width(5));
   lblInvType_->setFixedWidth(width(6));
   int table_width = 2 * frame + sprRatCurr_->verticalScrollBar()->sizeHint().width();
-  for (int column = 1; column <= kRatingColumnCount; ++column) table_width += width(column);
+  for (int column = 1; column <= models::kRatingColumnCount; ++column) table_width += width(column);
   sprRatCurr_->setFixedWidth(table_width);
 }
 

@@ -19,7 +19,7 @@ class ModelInfoView final : public DialogView {
   Q_OBJECT
 
  public:
-  ModelInfoView(frm_ModelInfo& logic, QWidget* parent = nullptr);
+  ModelInfoView(models::frm_ModelInfo& logic, QWidget* parent = nullptr);
 
  protected:
   void Render() override;
@@ -29,7 +29,7 @@ class ModelInfoView final : public DialogView {
   void AlignRatingTitles();
   void FitOptionTableHeight();
 
-  frm_ModelInfo& logic_;
+  models::frm_ModelInfo& logic_;
   QGroupBox* frmInvTyp_;
   QLabel* lblInv_;
   QLineEdit* txtSpe_;

@@ -9,7 +9,7 @@
 #include "models/frm_model_info.h"
 #include "models/model_info_rules.h"
 
-namespace pfedit {
+namespace pfedit::models {
 namespace {
 
 constexpr MessageId kUnitAmpere = msg::kUnitFirst + 2;
@@ -280,4 +280,4 @@ void frm_Capa::WriteTable() {
   table_.SortRows(1, count, {kRatingCapacity + 1, kRatingCurrent01 + 1, kRatingTypeName + 1});
 }
 
-}  // namespace pfedit
+}  // namespace pfedit::models

@@ -15,7 +15,7 @@
 #include "core/editor_state.h"
 #include "core/table_model.h"
 
-namespace pfedit {
+namespace pfedit::models {
 
 // What the number check of a capacity or current text finds.
 enum class NumberCheck {
@@ -94,4 +94,4 @@ class frm_Capa final : public DialogLogic {
   char separator_ = '.';
 };
 
-}  // namespace pfedit
+}  // namespace pfedit::models

@@ -4,7 +4,7 @@
 #include "core/messages.h"
 #include "models/frm_capa.h"
 
-namespace pfedit {
+namespace pfedit::models {
 namespace {
 
 // Column widths are given in characters of the dialog font.
@@ -283,4 +283,4 @@ bool ShowModelInfo(EditorState& state, Desktop& desktop, int16_t mode,
   return dialog.Accepted();
 }
 
-}  // namespace pfedit
+}  // namespace pfedit::models

@@ -16,7 +16,7 @@
 #include "core/table_model.h"
 #include "models/model_info_rules.h"
 
-namespace pfedit {
+namespace pfedit::models {
 
 // The rating table holds at most this many rows.
 constexpr int kMaxRatingRows = 256;
@@ -112,4 +112,4 @@ const ModelRecord& ModelInfoSource(const EditorState& state);
 void SetRatingRow(TableModel& table, int row, const RatingRow& values);
 RatingRow GetRatingRow(const TableModel& table, int row);
 
-}  // namespace pfedit
+}  // namespace pfedit::models

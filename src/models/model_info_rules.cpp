@@ -7,7 +7,7 @@
 #include "core/text_services.h"
 #include "core/value_tables.h"
 
-namespace pfedit {
+namespace pfedit::models {
 
 namespace {
 
@@ -343,4 +343,4 @@ bool chkModelChange(const ModelInfoContent& content, const EditorState& state) {
   return chkModelChange(content, state.Buffer.EditModel, state.EditCapacityClass);
 }
 
-}  // namespace pfedit
+}  // namespace pfedit::models

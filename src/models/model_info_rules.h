@@ -16,7 +16,7 @@
 #include "core/editor_state.h"
 #include "core/records.h"
 
-namespace pfedit {
+namespace pfedit::models {
 
 // ModelCode5 of a model without a special name.
 constexpr std::string_view kPlainModelCode5 = "0x80000000";
@@ -115,4 +115,4 @@ bool chkModelChange(const ModelInfoContent& content, const ModelRecord& target,
                     int16_t edit_capacity_class);
 bool chkModelChange(const ModelInfoContent& content, const EditorState& state);
 
-}  // namespace pfedit
+}  // namespace pfedit::models

@@ -45,6 +45,7 @@ TEST(ImportCommand, SavesAsFileSaveDoesOrSaysWhyNot) {
     std::string out;       // FOLDER for the folder
     std::string err_part;  // a part of stderr
     bool written;
+    bool full = false;  // 254 more models make 256
   };
   const std::string list = Rec("1") + Rec("2");
   const std::vector<Case> cases{
@@ -93,12 +94,25 @@ TEST(ImportCommand, SavesAsFileSaveDoesOrSaysWhyNot) {
        "--position must be 1 to 3",
        false},
       {"position no number", {"--position", "x"}, "0x05000000", list, 2, "", "--position", false},
+      {"new model into 256",
+       {"--yes"},
+       "0x05000000",
+       list,
+       1,
+       "",
+       "FOLDER: 1065: New data cannot be created. (Maximum number of data is 256.)\n",
+       false,
+       true},
   };
   for (const Case& c : cases) {
     const test::TempFolder folder;
-    folder.Write("tarvo_param.vfd",
-                 Section("Model_1", {{"ParamFile", "p.vfd"}}) +
-                     Section("Model_2", {{"ModelName", "QX-B"}, {"ModelCode1", "0x02000000"}}));
+    std::string sections =
+        Section("Model_1", {{"ParamFile", "p.vfd"}}) +
+        Section("Model_2", {{"ModelName", "QX-B"}, {"ModelCode1", "0x02000000"}});
+    for (int k = 3; c.full && k <= 256; ++k) {
+      sections += Section("Model_" + std::to_string(k), {{"ModelName", "QX-" + std::to_string(k)}});
+    }
+    folder.Write("tarvo_param.vfd", sections);
     folder.Write("p.vfd", Rec("9"));
     const std::string catalogue = folder.Read("tarvo_param.vfd");
     // A new model brings its own parameter file, a replaced one QX-A700's.

@@ -96,7 +96,7 @@ void CancelChoice(ScriptedDesktop& desktop) {
 // The user types each special name in turn and clicks OK, until one is
 // accepted; an empty list cancels the dialog.
 void NameModel(ScriptedDesktop& desktop, std::vector<std::string> names) {
-  desktop.ExpectDialog<frm_ModelInfo>([names](frm_ModelInfo& dialog) {
+  desktop.ExpectDialog<models::frm_ModelInfo>([names](models::frm_ModelInfo& dialog) {
     for (const std::string& name : names) {
       dialog.txtSpe.Text = name;
       dialog.CmdOK_Click();
@@ -340,7 +340,7 @@ TEST(ModelCommands, ModelInfoFromTheEditMenu) {
   const EditorState before = e.state;
 
   int16_t mode = 0;
-  e.desktop.ExpectDialog<frm_ModelInfo>([&](frm_ModelInfo& dialog) {
+  e.desktop.ExpectDialog<models::frm_ModelInfo>([&](models::frm_ModelInfo& dialog) {
     mode = dialog.Mode;
     dialog.chkPu.Value = !dialog.chkPu.Value;
     dialog.cmdCancel_Click();
@@ -352,7 +352,7 @@ TEST(ModelCommands, ModelInfoFromTheEditMenu) {
   e.form.MenuSet(5);  // Save on, Model info off: it must stay off
   e.form.Invoke(MenuItem::mnuEditInf);
   e.form.MenuSet(4);
-  e.desktop.ExpectDialog<frm_ModelInfo>([](frm_ModelInfo& dialog) {
+  e.desktop.ExpectDialog<models::frm_ModelInfo>([](models::frm_ModelInfo& dialog) {
     dialog.chkPu.Value = !dialog.chkPu.Value;
     dialog.CmdOK_Click();
   });

@@ -379,6 +379,7 @@ TEST(SaveCommandTest, NewAndImportedModelsMeetTheEntryOfTheirIdentity) {
     MessageId refusal;                    // 1033 before the dialog, or 0
     int16_t dialog_mode;
     std::vector<std::string> saved;  // QX-A700's capacities after the save
+    bool full = false;               // the catalogue holds 256 models
   };
   const std::vector<Case> cases{
       {"new, same class", false, false, {"0.75"}, msg::kSameModelExists, 0, {}},
@@ -392,6 +393,15 @@ TEST(SaveCommandTest, NewAndImportedModelsMeetTheEntryOfTheirIdentity) {
        {"0.75", "75"}},
       {"imported large into both", true, true, {"90"}, 0, models::kPlaceEditedModel, {"0.4", "90"}},
       {"imported, new identity", true, false, {"0.75"}, 0, models::kPlaceNewModel, {"0.4"}},
+      {"imported, new identity, 256 models", true, false, {"0.75"}, msg::kModelLimit, 0, {}, true},
+      {"new, the other class, 256 models",
+       false,
+       false,
+       {"90"},
+       0,
+       models::kPlaceEditedModel,
+       {"0.4", "90"},
+       true},
   };
   for (const Case& c : cases) {
     Scene s(Kind::kNew);
@@ -400,7 +410,8 @@ TEST(SaveCommandTest, NewAndImportedModelsMeetTheEntryOfTheirIdentity) {
     model = s.state.Catalogue[0];
     model.ModelName = "QX-IMPORT";
     model.ParamFile = "import.vfd";
-    if (c.what == std::string("imported, new identity")) model.ModelCode1 = "0x05000000";
+    if (c.imported && !c.entry_both) model.ModelCode1 = "0x05000000";
+    if (c.full) s.state.Catalogue.resize(kMaxModels, s.state.Catalogue[1]);
     const std::size_t n = c.capacities.size();
     model.Capacity = c.capacities;
     model.Current01 = model.Current02 = model.Current03 = model.Current04 = TextList(n, "9.9");
@@ -421,10 +432,16 @@ TEST(SaveCommandTest, NewAndImportedModelsMeetTheEntryOfTheirIdentity) {
         form.CmdOK_Click();
       });
     }
+    const std::string catalogue_before = s.folder.Read(kCatalogue);
+    const int16_t mode_before = s.state.EditMode;
     const SaveOutcome outcome = RunSaveCommand(s.state, s.desktop, s.window, s.files);
     if (c.refusal != 0) {
       EXPECT_EQ(outcome, SaveOutcome::kStopped) << c.what;
       EXPECT_FALSE(s.folder.Has("import.vfd")) << c.what;
+      EXPECT_EQ(s.folder.Read(kCatalogue), catalogue_before) << c.what;
+      EXPECT_EQ(s.state.Catalogue.size(), count) << c.what;
+      EXPECT_EQ(s.state.EditMode, mode_before) << c.what;
+      EXPECT_TRUE(s.state.ParametersDirty) << c.what;
       continue;
     }
     const bool replaced = c.dialog_mode == models::kPlaceEditedModel;

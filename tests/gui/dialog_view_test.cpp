@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "about/frm_version.h"
 #include "core/version.h"
@@ -135,6 +136,18 @@ class DialogViewTest : public QObject {
     shown_guard.start(0);
     QVERIFY(views.Run(closed_while_loading, nullptr));
     QVERIFY(!shown);
+  }
+
+  // Screen readers read a caption without its accelerator marks; a doubled
+  // mark is a real "&".
+  void accessibleNamesDropAcceleratorMarks() {
+    QLabel label;
+    const std::pair<const char*, const char*> cases[] = {
+        {"&OK", "OK"}, {"Save && E&xit", "Save & Exit"}, {" Cancel ", "Cancel"}, {"", ""}};
+    for (const auto& [caption, name] : cases) {
+      SetAccessibleCaption(&label, caption);
+      QCOMPARE(label.accessibleName(), QString::fromLatin1(name));
+    }
   }
 };
 

@@ -10,6 +10,7 @@
 #include "gui/qt_desktop.h"
 #include "models/frm_capa.h"
 #include "models/frm_model_info.h"
+#include "models/model_info_sample.h"
 #include "support/scripted_desktop_lite.h"
 #include "view_test_support.h"
 
@@ -22,23 +23,7 @@ using test::WhenShown;
 
 EditorState MenuState() {
   EditorState state;
-  ModelRecord& m = state.Buffer.EditModel;
-  m.ModelName = "QX-M520-A";
-  m.ModelCode1 = "0x07000000";
-  m.ModelCode2 = "0x00010000";
-  m.ModelCode5 = "0x80410000";
-  m.ComResource = "110";
-  m.ParamFile = "qx_m520_a01-a.vfd";
-  m.Capacity = {"0.4", "1.5", "75"};
-  m.Current01 = {"2.5", "8", "150"};
-  m.Current02 = {"2.4", "7", "140"};
-  m.Current03 = {"2.3", "6", "130"};
-  m.Current04 = {"2.2", "5", "120"};
-  m.TypeName = {"0.4K", "1.5K", "75K"};
-  m.OptionXX = {"QX-K9PL", "QX-K9NC", "X"};
-  m.Option01 = {"X"};
-  m.Option02 = {"QX-K9PL", "X"};
-  m.OptionSlotCnt = "3";
+  state.Buffer.EditModel = models::test::FourCurrentModel();
   state.EditMode = kEditModeEdit;
   state.EditCapacityClass = kClassSmall;
   return state;
@@ -70,7 +55,7 @@ class ModelInfoViewTest : public QObject {
               .join('|');
       Control<QPushButton>(dialog, "cmdCancel")->click();
     });
-    QVERIFY(!ShowModelInfo(state, desktop, kEditModeEdit));
+    QVERIFY(!models::ShowModelInfo(state, desktop, kEditModeEdit));
     QCOMPARE(shown, QStringLiteral("frm_ModelInfo|Model Information Editing|QX-M520|A|0|1|RS485|"
                                    "1.5|#c0c0c0"));
   }
@@ -82,7 +67,7 @@ class ModelInfoViewTest : public QObject {
     state.EditMode = kEditModeNew;
     pfedit::test::LiteDesktop boxes;
     QtDesktop runner;
-    frm_ModelInfo form(state, boxes);
+    models::frm_ModelInfo form(state, boxes);
     form.Form_Load(kEditModeNew);
     QString typed, focused;
     bool open_after_refusal = false;
@@ -111,11 +96,11 @@ class ModelInfoViewTest : public QObject {
   void capacityBoxesTakeNumbersOnlyAndOkWritesTheTable() {
     EditorState state = MenuState();
     state.CapacityDialogMode = 1;
-    TableModel table(kRatingColumnCount, 1);
-    SetRatingRow(table, 1, {"0.4", "2.5", "2.4", "2.3", "2.2", "0.4K"});
+    TableModel table(models::kRatingColumnCount, 1);
+    models::SetRatingRow(table, 1, {"0.4", "2.5", "2.4", "2.3", "2.2", "0.4K"});
     pfedit::test::LiteDesktop boxes;
     QtDesktop runner;
-    frm_Capa capa(state, boxes, table, true);
+    models::frm_Capa capa(state, boxes, table, true);
     capa.Form_Load();
     QString typed, focus_after_refusal;
     WhenShown([&](QDialog& dialog) {
@@ -141,10 +126,10 @@ class ModelInfoViewTest : public QObject {
   void oneCurrentLayoutHidesThreeRowsAndEscapeCancels() {
     EditorState state = MenuState();
     state.CapacityDialogMode = 1;
-    TableModel table(kRatingColumnCount, 0);
+    TableModel table(models::kRatingColumnCount, 0);
     pfedit::test::LiteDesktop boxes;
     QtDesktop runner;
-    frm_Capa capa(state, boxes, table, false);
+    models::frm_Capa capa(state, boxes, table, false);
     capa.Form_Load();
     bool ld_shown = true;
     WhenShown([&](QDialog& dialog) {

@@ -10,11 +10,11 @@
 #include "models/frm_model_info.h"
 #include "support/scripted_desktop.h"
 
-namespace pfedit {
+namespace pfedit::models {
 namespace {
 
-using models::test::CommaLocale;
-using models::test::PointLocale;
+using test::CommaLocale;
+using test::PointLocale;
 
 // The rating table of the model information dialog, filled from rows.
 struct RatingTable {
@@ -64,7 +64,7 @@ struct CapaDialog {
   }
   EditorState state;
   RatingTable rating;
-  test::ScriptedDesktop desktop;
+  pfedit::test::ScriptedDesktop desktop;
   frm_Capa form;
 };
 
@@ -220,7 +220,7 @@ TEST(RatedCapacityTest, NumberKeysFollowTheLocale) {
   for (const bool comma : {false, true}) {
     EditorState state;
     RatingTable rating({});
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     frm_Capa form(state, desktop, rating.table, true);
     form.SetSeparatorSource(comma ? &CommaLocale : &PointLocale);
     std::string passed;
@@ -234,4 +234,4 @@ TEST(RatedCapacityTest, NumberKeysFollowTheLocale) {
 }
 
 }  // namespace
-}  // namespace pfedit
+}  // namespace pfedit::models

@@ -8,43 +8,20 @@
 
 #include "core/message_ids.h"
 #include "model_dialog_support.h"
+#include "model_info_sample.h"
 #include "models/frm_capa.h"
 #include "support/scripted_desktop.h"
 
-namespace pfedit {
+namespace pfedit::models {
 namespace {
 
-using models::test::PointLocale;
-
-// A four-current model with special name A, three option slots and ratings
-// of both classes.
-ModelRecord Model() {
-  ModelRecord m;
-  m.ModelName = "QX-M520-A";
-  m.ModelCode1 = "0x07000000";
-  m.ModelCode2 = "0x00010000";
-  m.ModelCode5 = "0x80410000";
-  m.ComResource = "110";
-  m.ParamFile = "qx_m520_a01-a.vfd";
-  m.Capacity = {"0.4", "1.5", "75"};
-  m.Current01 = {"2.5", "8", "150"};
-  m.Current02 = {"2.4", "7", "140"};
-  m.Current03 = {"2.3", "6", "130"};
-  m.Current04 = {"2.2", "5", "120"};
-  m.TypeName = {"0.4K", "1.5K", "75K"};
-  m.OptionXX = {"QX-K9PL", "QX-K9NC", "X"};
-  m.Option01 = {"X"};
-  m.Option02 = {"QX-K9PL", "X"};
-  m.Option03 = {"QX-K9NC"};
-  m.OptionSlotCnt = "3";
-  m.CapacityClass = kClassSmall;
-  return m;
-}
+using test::FourCurrentModel;
+using test::PointLocale;
 
 // Opened from the menu on the model being edited.
 EditorState MenuState(int16_t edit_mode = kEditModeEdit) {
   EditorState state;
-  state.Buffer.EditModel = Model();
+  state.Buffer.EditModel = FourCurrentModel();
   state.EditMode = edit_mode;
   state.EditCapacityClass = kClassSmall;
   state.SelectedCapacityClass = kClassSmall;
@@ -56,7 +33,7 @@ EditorState MenuState(int16_t edit_mode = kEditModeEdit) {
 // Opened by New with the base model in the draft.
 EditorState NewState() {
   EditorState state;
-  state.Buffer.ModelInfoDraft = Model();
+  state.Buffer.ModelInfoDraft = FourCurrentModel();
   state.EditMode = kEditModeNew;
   state.EditCapacityClass = kClassSmall;
   state.SelectedCapacityClass = kClassSmall;
@@ -87,7 +64,7 @@ TEST(ModelInfoTest, LoadShowsTheModel) {
   for (const auto& [mode, one_current] : cases) {
     EditorState state = MenuState(mode);
     if (one_current) state.Buffer.EditModel.ModelCode2 = "0x00000000";
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     frm_ModelInfo form(state, desktop);
     form.Form_Load(mode);
     const bool fixed = mode == kEditModeEdit;
@@ -112,7 +89,7 @@ TEST(ModelInfoTest, LoadShowsTheModel) {
 
 TEST(ModelInfoTest, OptionTableTicksAndGreyCells) {
   EditorState state = MenuState();
-  test::ScriptedDesktop desktop;
+  pfedit::test::ScriptedDesktop desktop;
   frm_ModelInfo form(state, desktop);
   form.Form_Load(kEditModeEdit);
   const TableModel& options = form.sprOption;
@@ -161,7 +138,7 @@ TEST(ModelInfoTest, EachRefusalOfOk) {
     EditorState state = c.opened_by_new ? NewState() : MenuState(c.mode);
     state.ImportedData = c.imported;
     const EditorState before = state;
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     desktop.ExpectMessage(c.message);
     frm_ModelInfo form(state, desktop);
     form.Form_Load(c.mode);
@@ -178,7 +155,7 @@ TEST(ModelInfoTest, EachRefusalOfOk) {
 TEST(ModelInfoTest, NewModelTakesTheDraftWithItsNewName) {
   EditorState state = NewState();
   int hook_calls = 0;
-  test::ScriptedDesktop desktop;
+  pfedit::test::ScriptedDesktop desktop;
   desktop.ExpectDialog<frm_ModelInfo>([&](frm_ModelInfo& form) {
     EXPECT_EQ(form.InitialSpecialName, "A");
     form.txtSpe.Text = "B";
@@ -217,7 +194,7 @@ TEST(ModelInfoTest, MenuPathAcceptsAndMarksOnlyRealChanges) {
   for (const auto& c : cases) {
     EditorState state = MenuState(c.mode);
     state.ImportedData = c.imported;
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     desktop.ExpectDialog<frm_ModelInfo>([&](frm_ModelInfo& form) {
       c.change(form);
       form.CmdOK_Click();
@@ -245,7 +222,7 @@ TEST(ModelInfoTest, OddRecordsOpenAndAccept) {
   for (std::size_t i = 0; i < std::size(odd); ++i) {
     EditorState state = MenuState(kEditModeNew);
     odd[i](state.Buffer.EditModel);
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     desktop.ExpectDialog<frm_ModelInfo>([](frm_ModelInfo& form) {
       form.txtSpe.Text = "B";
       form.chkUsb.Value = true;
@@ -275,7 +252,7 @@ TEST(ModelInfoTest, RatingRowButtons) {
   };
   for (const auto& c : cases) {
     EditorState state = MenuState();
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     frm_ModelInfo form(state, desktop);
     form.Form_Load(kEditModeEdit);
     form.sprRatCurr.SetRowCount(c.rows);
@@ -296,7 +273,7 @@ TEST(ModelInfoTest, RatingRowButtons) {
 
 TEST(ModelInfoTest, EditedRowReachesEditModelAfterOk) {
   EditorState state = MenuState();
-  test::ScriptedDesktop desktop;
+  pfedit::test::ScriptedDesktop desktop;
   desktop
       .ExpectDialog<frm_ModelInfo>([](frm_ModelInfo& form) {
         form.sprRatCurr.SetActiveCell(1, 2);
@@ -321,7 +298,7 @@ TEST(ModelInfoTest, CancelAndCloseBoxLeaveTheStateAsItWas) {
   for (const bool close_box : {false, true}) {
     EditorState state = MenuState();
     const EditorState before = state;
-    test::ScriptedDesktop desktop;
+    pfedit::test::ScriptedDesktop desktop;
     // The rated capacity dialog and the question open from the handlers of
     // the outer dialog, so their steps follow its own.
     desktop
@@ -352,4 +329,4 @@ TEST(ModelInfoTest, CancelAndCloseBoxLeaveTheStateAsItWas) {
 }
 
 }  // namespace
-}  // namespace pfedit
+}  // namespace pfedit::models

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace pfedit {
+namespace pfedit::models {
 namespace {
 
 // A model of type 7 (three slots, derived) with the special name A1, two small
@@ -268,4 +268,4 @@ TEST(StateTest, DraftAndEditModelUseTheirOwnClass) {
 }
 
 }  // namespace
-}  // namespace pfedit
+}  // namespace pfedit::models

@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
       saved = Save(*dialog, out, "model_info.png", false);
       dialog->close();
     });
-    pfedit::ShowModelInfo(state, dialogs, pfedit::kEditModeEdit);
+    pfedit::models::ShowModelInfo(state, dialogs, pfedit::kEditModeEdit);
     if (!saved) return Fail("the model information dialog was not saved");
   }
   {
