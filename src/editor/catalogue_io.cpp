@@ -95,4 +95,16 @@ Status SaveCatalogue(EditorState& state, Desktop& desktop, FileSystem& files) {
   return kStatusOk;
 }
 
+bool ReadEditFolderCatalogue(EditorState& state, Desktop& desktop, FileSystem& files) {
+  Status status = kStatusOk;
+  {
+    WaitCursor wait(desktop);
+    status = ReadCatalogue(state, desktop, state.EditFolder, CatalogueMode::kFolder, files);
+  }
+  if (status == kStatusOk) return true;
+  ShowErrorText(desktop,
+                JoinLines({GetMessageText(msg::kReadFailedShort), GetMessageText(status)}));
+  return false;
+}
+
 }  // namespace pfedit

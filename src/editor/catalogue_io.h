@@ -44,4 +44,11 @@ Status SaveCatalogue(EditorState& state, Desktop& desktop, FileSystem& files = R
 // parameter file, so that a save that cannot finish changes no file.
 Status CatalogueSaveRefusal(const EditorState& state, FileSystem& files = RealFileSystem());
 
+// Reads the catalogue of EditFolder under the wait cursor: after a folder
+// was chosen, and again when a command gives up unsaved work. On failure
+// shows "Failed to read file." with the reader's message and returns false;
+// the catalogue keeps its content.
+bool ReadEditFolderCatalogue(EditorState& state, Desktop& desktop,
+                             FileSystem& files = RealFileSystem());
+
 }  // namespace pfedit

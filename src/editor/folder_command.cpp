@@ -30,14 +30,7 @@ void RunFolderCommand(EditorState& state, Desktop& desktop, FolderWindow& window
 
   ClearAll(window, kMenuStateCatalogue);
   state.ParametersDirty = false;
-  Status status = kStatusOk;
-  {
-    WaitCursor wait(desktop);
-    status = ReadCatalogue(state, desktop, state.EditFolder, CatalogueMode::kFolder, files);
-  }
-  if (status != kStatusOk) {
-    ShowErrorText(desktop,
-                  JoinLines({GetMessageText(msg::kReadFailedShort), GetMessageText(status)}));
+  if (!ReadEditFolderCatalogue(state, desktop, files)) {
     window.SetFolderLabel(std::string());
     window.MenuSet(kMenuStateEmpty);
     return;

@@ -140,13 +140,7 @@ void mnuFileImport_Click(EditorState& state, Desktop& desktop, TransferWindow& w
   if (state.HasUnsavedData()) {
     if (!AskYesNo(desktop, msg::kDiscardAndShow)) return;
     // Unsaved catalogue changes go with the unsaved list.
-    const Status status =
-        ReadCatalogue(state, desktop, state.EditFolder, CatalogueMode::kFolder, files);
-    if (status != kStatusOk) {
-      ShowErrorText(desktop,
-                    JoinLines({GetMessageText(msg::kReadFailedShort), GetMessageText(status)}));
-      return;
-    }
+    if (!ReadEditFolderCatalogue(state, desktop, files)) return;
     window.ClearWindow();
     window.SetMainCaption({}, 0);
     window.MenuSet(kMenuStateCatalogue);

@@ -34,16 +34,7 @@ bool DiscardUnsavedWork(EditorState& state, Desktop& desktop, ModelWindow& windo
                         MessageId question, FileSystem& files) {
   if (!state.HasUnsavedData()) return true;
   if (!AskYesNo(desktop, question)) return false;
-  Status status = kStatusOk;
-  {
-    WaitCursor wait(desktop);
-    status = ReadCatalogue(state, desktop, state.EditFolder, CatalogueMode::kFolder, files);
-  }
-  if (status != kStatusOk) {
-    ShowErrorText(desktop,
-                  JoinLines({GetMessageText(msg::kReadFailedShort), GetMessageText(status)}));
-    return false;
-  }
+  if (!ReadEditFolderCatalogue(state, desktop, files)) return false;
   ClearToCatalogue(state, window);
   return true;
 }
