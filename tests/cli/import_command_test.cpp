@@ -8,6 +8,7 @@
 #include "catalogue/catalogue_text.h"
 #include "catalogue/catalogue_writer.h"
 #include "cli/commands.h"
+#include "core/paths.h"
 #include "support/temp_folder.h"
 
 namespace pfedit::cli {
@@ -123,19 +124,27 @@ TEST(ImportCommand, SavesAsFileSaveDoesOrSaysWhyNot) {
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunCli(args, out, err), c.status) << c.what << ": " << err.str();
-    std::string want = c.out;
-    for (const auto& [mark, path] :
-         {std::pair<std::string, std::string>{"FOLDER", folder.path()}, {"IN", in}}) {
-      for (std::size_t at; (at = want.find(mark)) != std::string::npos;) {
-        want.replace(at, mark.size(), path);
-      }
-    }
-    EXPECT_EQ(out.str(), want) << c.what;
-    std::string err_part = c.err_part;
-    for (std::size_t at; (at = err_part.find("FOLDER")) != std::string::npos;) {
-      err_part.replace(at, 6, folder.path());
-    }
-    if (err_part.rfind("IN", 0) == 0) err_part.replace(0, 2, in);
+    // Paths as the platform writes them: its own separator, and in JSON each
+    // backslash escaped.
+    const std::string sep(1, PathSeparator());
+    const auto fill = [&](std::string text, bool json) {
+      const auto put = [&](const std::string& mark, std::string path) {
+        if (json) {
+          for (std::size_t at = 0; (at = path.find('\\', at)) != std::string::npos; at += 2) {
+            path.insert(at, 1, '\\');
+          }
+        }
+        for (std::size_t at; (at = text.find(mark)) != std::string::npos;) {
+          text.replace(at, mark.size(), path);
+        }
+      };
+      put("FOLDER/", folder.path() + sep);
+      put("FOLDER", folder.path());
+      if (text.rfind("IN", 0) == 0) text.replace(0, 2, in);
+      return text;
+    };
+    EXPECT_EQ(out.str(), fill(c.out, c.out.rfind("{", 0) == 0)) << c.what;
+    const std::string err_part = fill(c.err_part, false);
     EXPECT_NE(err.str().find(err_part), std::string::npos) << c.what << ": " << err.str();
     EXPECT_EQ(folder.Read(param_file).find("\n2,A,") != std::string::npos, c.written) << c.what;
     EXPECT_EQ(folder.Read("tarvo_param.vfd") != catalogue, c.written) << c.what;
